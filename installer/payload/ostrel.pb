@@ -1,0 +1,2 @@
+; Testprogramm
+End

@@ -1,0 +1,13 @@
+// Writes one carried file into the install directory.
+#pragma once
+
+#include "installer/payload.h"
+#include "runtime/text.h"
+
+#include <cstdint>
+
+constexpr int32_t kPayloadFileNumber = 1;
+
+// 1 when the file was created and every byte reached the disk (writes, final flush and close
+// all succeeded); 0 otherwise, and for an item without a target.
+int32_t WritePayloadItem(const PayloadItem& item, const Text& installDirectory);

@@ -1,0 +1,11 @@
+// Loading of system libraries from the system directory only, so that a DLL planted beside
+// the installer (in a download folder, say) never runs inside it.
+#pragma once
+
+#include <windows.h>
+
+// First call at start-up, before any window exists: restricts the process's DLL search path.
+void RestrictDllSearchPath();
+
+// Loads a library of the system directory by its file name; nullptr when it is not there.
+HMODULE LoadSystemLibrary(const char* fileName);
