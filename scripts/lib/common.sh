@@ -76,14 +76,25 @@ ensure_template_prefix() {
     touch "$template/.ready"
 }
 
+# A prefix is over a gigabyte: files are hard-linked, and the registry files, which Wine
+# rewrites, are real copies.
+copy_template_prefix() {
+    local prefix=$1 template=$WINE_DIR/template reg
+    rm -rf "$prefix"
+    mkdir -p "$(dirname "$prefix")"
+    cp -al "$template" "$prefix"
+    for reg in "$template"/*.reg; do
+        cp --remove-destination "$reg" "$prefix/${reg##*/}"
+    done
+}
+
 winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
 
 # Copies the template to $1 and starts a persistent wineserver for it.
 fresh_prefix() {
     local prefix=$1
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$prefix"
-    cp -a "$WINE_DIR/template" "$prefix"
+    copy_template_prefix "$prefix"
     WINEPREFIX=$prefix wineserver -p >/dev/null 2>&1 </dev/null
     STARTED_PREFIXES+=("$prefix")
     # Start Wine's own background processes now, with detached streams: started later by a
