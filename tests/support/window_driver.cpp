@@ -1,0 +1,126 @@
+#include "support/window_driver.h"
+
+#include <vector>
+
+namespace driver {
+
+namespace {
+
+struct Search {
+    const std::string* className;
+    const std::string* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    char buffer[512] = {};
+    if (!search->className->empty()) {
+        GetClassNameA(window, buffer, sizeof buffer);
+        if (*search->className != buffer) {
+            return TRUE;
+        }
+    }
+    if (!search->title->empty() && WindowText(window) != *search->title) {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectStatic(HWND window, LPARAM param) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpiA(className, "Static") == 0) {
+        auto* texts = reinterpret_cast<std::vector<std::string>*>(param);
+        const std::string text = WindowText(window);
+        if (!text.empty()) {
+            texts->push_back(text);
+        }
+    }
+    return TRUE;
+}
+
+} // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
+HWND FindOwnWindow(const std::string& className, const std::string& title) {
+    Search search{&className, &title, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(const std::string& className, const std::string& title, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindOwnWindow(className, title)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+HWND WaitForControl(HWND parent, int id, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = GetDlgItem(parent, id)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+std::string WindowText(HWND window) {
+    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    // Rich edit counts CR as CR LF, and a buffer that is too small yields nothing: leave room.
+    std::string text(static_cast<size_t>(length) * 2 + 16, '\0');
+    const LRESULT copied = SendMessageA(window, WM_GETTEXT, text.size(),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::string StaticTexts(HWND dialog) {
+    std::vector<std::string> texts;
+    EnumChildWindows(dialog, CollectStatic, reinterpret_cast<LPARAM>(&texts));
+    std::string joined;
+    for (const std::string& text : texts) {
+        joined += (joined.empty() ? "" : "\n") + text;
+    }
+    return joined;
+}
+
+void PostClick(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+bool PressButton(HWND dialog, int id) {
+    HWND button = WaitForControl(dialog, id, 5000);
+    if (button == nullptr) {
+        return false;
+    }
+    PostClick(button);
+    return true;
+}
+
+std::string NormaliseLineEnds(const std::string& text) {
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            result += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+} // namespace driver

@@ -1,0 +1,37 @@
+// Drives this process's own windows from a second thread, the way a user would: waits for a
+// window or control with a time-out, reads texts, presses buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace driver {
+
+constexpr DWORD kDefaultTimeoutMs = 15000;
+
+// Polls until the condition holds; false after the time-out.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaultTimeoutMs);
+
+// A visible top-level window of this process with that class ("" for any) and title ("" for
+// any); nullptr after the time-out.
+HWND WaitForWindow(const std::string& className, const std::string& title,
+                   DWORD timeoutMs = kDefaultTimeoutMs);
+// A top-level window of this process with that class, found at this moment.
+HWND FindOwnWindow(const std::string& className, const std::string& title);
+
+HWND WaitForControl(HWND parent, int id, DWORD timeoutMs = kDefaultTimeoutMs);
+
+std::string WindowText(HWND window);
+// The texts of all static children, joined with "\n" (message box bodies).
+std::string StaticTexts(HWND dialog);
+
+// Posts a click, so the window's thread sees it from its message wait.
+void PostClick(HWND button);
+bool PressButton(HWND dialog, int id);
+
+// CR LF and lone CR become LF.
+std::string NormaliseLineEnds(const std::string& text);
+
+} // namespace driver
