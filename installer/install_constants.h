@@ -1,0 +1,19 @@
+// What this installer carries and where it puts it.
+#pragma once
+
+#include <cstdint>
+
+constexpr const char* kSetupVersionText = "1.06";
+constexpr const char* kSetupDateText = "12.07.2007";
+constexpr const char* kProductTitle = "PB-Library Quorrel_400";
+constexpr const char* kAuthorText = "Essling";
+constexpr const char* kAuthorWebAddress = "http://www.velkadia.example/quorrel/";
+constexpr const char* kDescriptionText =
+    "UserLibrary für die Windowsversion von PureBasic\rPB-Versionen: 4.00, 4.01, 4.02";
+
+// Backdrop colours (palette numbers) and the setup dialog's switches.
+constexpr int32_t kTopPaletteNumber = 241;
+constexpr int32_t kBottomPaletteNumber = 6;
+constexpr int32_t kUninstallLocked = 1;
+constexpr int32_t kShortcutAllowed = 0;
+constexpr int32_t kBackdropOnTop = 0;
