@@ -1,0 +1,155 @@
+#include "registry/key_operations.h"
+
+#include "registry/last_error_text.h"
+#include "registry/root_key_handle.h"
+#include "registry/value_text.h"
+#include "runtime/owned_handle.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+
+// Reading and enumerating need only read access, so a key the user may read but not change
+// still counts as present.
+constexpr REGSAM kReadAccess = KEY_READ;
+constexpr REGSAM kWriteAccess = KEY_ALL_ACCESS;
+
+// The room RegEnumKeyExA gets for a name, terminator included: longer names do not fit.
+constexpr DWORD kSubkeyNameRoom = 255;
+
+LONG OpenKey(RootKey root, const Text& path, REGSAM access, OwnedKey& key) {
+    return RegOpenKeyExA(RootKeyHandle(root), StripLeadingBackslash(path).c_str(), 0, access,
+                         key.Out());
+}
+
+// The opening steps shared by every operation; false after setting the failure message.
+bool CheckRootAndPath(RootKey root, const Text& path) {
+    ClearLastErrorText();
+    if (!IsRootKey(root)) {
+        SetLastErrorText("ERROR, #HKEY is empty");
+        return false;
+    }
+    if (path.empty()) {
+        SetLastErrorText("ERROR, subkeyname is empty");
+        return false;
+    }
+    return true;
+}
+
+Text Fail(const char* message) {
+    SetLastErrorText(message);
+    return Text();
+}
+
+int32_t FailWithZero(const char* message) {
+    SetLastErrorText(message);
+    return 0;
+}
+
+} // namespace
+
+Text ReadStringValue(RootKey root, const Text& path, const Text& valueName) {
+    if (!CheckRootAndPath(root, path)) {
+        return Text();
+    }
+    if (KeyExists(root, path) != 1) {
+        return Fail("ERROR, sub key dont exist");
+    }
+    OwnedKey key;
+    if (OpenKey(root, path, kReadAccess, key) != ERROR_SUCCESS) {
+        return Fail("ERROR, not specified message");
+    }
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) !=
+        ERROR_SUCCESS) {
+        return Fail("ERROR, not specified message");
+    }
+    if (type != REG_SZ) {
+        return Fail("ERROR, false type");
+    }
+    if (size == 0) {
+        return Text();
+    }
+    // One spare zero byte, so the data never has to carry their own terminator.
+    std::vector<char> buffer(static_cast<size_t>(size) + 1, '\0');
+    DWORD readSize = size;
+    // A value that grew since the probe fails with ERROR_MORE_DATA and writes nothing.
+    if (RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer.data()), &readSize) != ERROR_SUCCESS) {
+        return Fail("ERROR, reading key");
+    }
+    if (type != REG_SZ) {
+        return Fail("ERROR, false type");
+    }
+    return TextWithoutZeroBytes(buffer.data(), readSize < size ? readSize : size);
+}
+
+int32_t KeyExists(RootKey root, const Text& path) {
+    if (!CheckRootAndPath(root, path)) {
+        return 0;
+    }
+    OwnedKey key;
+    if (OpenKey(root, path, kReadAccess, key) != ERROR_SUCCESS) {
+        return FailWithZero("ERROR, sub key not found");
+    }
+    return 1;
+}
+
+int32_t CreateKey(RootKey root, const Text& path) {
+    if (!CheckRootAndPath(root, path)) {
+        return 0;
+    }
+    OwnedKey key;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(RootKeyHandle(root), StripLeadingBackslash(path).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, kWriteAccess, nullptr, key.Out(),
+                        &disposition) != ERROR_SUCCESS) {
+        return FailWithZero("ERROR, false type");
+    }
+    return 1;
+}
+
+int32_t WriteStringValue(RootKey root, const Text& path, const Text& valueName, const Text& value) {
+    if (!CheckRootAndPath(root, path)) {
+        return 0;
+    }
+    if (KeyExists(root, path) != 1) {
+        return FailWithZero("ERROR, sub key dont exist");
+    }
+    OwnedKey key;
+    if (OpenKey(root, path, kWriteAccess, key) != ERROR_SUCCESS) {
+        return FailWithZero("ERROR, can´t write value");
+    }
+    if (RegSetValueExA(key.Get(), valueName.c_str(), 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS) {
+        return FailWithZero("ERROR, can´t write value");
+    }
+    return 1;
+}
+
+Text SubkeyNameAt(RootKey root, const Text& path, int32_t index) {
+    ClearLastErrorText();
+    if (!IsRootKey(root)) {
+        return Fail("ERROR, #HKEY is empty");
+    }
+    if (KeyExists(root, path) != 1) {
+        return Fail("ERROR, sub key dont exist");
+    }
+    OwnedKey key;
+    if (OpenKey(root, path, kReadAccess, key) != ERROR_SUCCESS) {
+        return Fail("ERROR, reading key");
+    }
+    char name[kSubkeyNameRoom + 1] = {};
+    DWORD length = kSubkeyNameRoom;
+    // A negative index reaches the registry as a large unsigned one and finds nothing.
+    if (RegEnumKeyExA(key.Get(), static_cast<DWORD>(index), name, &length, nullptr, nullptr,
+                      nullptr, nullptr) != ERROR_SUCCESS ||
+        length >= kSubkeyNameRoom) {
+        return Fail("ERROR, index is empty");
+    }
+    return Text(name, length);
+}

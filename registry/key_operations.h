@@ -1,0 +1,28 @@
+// Reading, testing, creating and writing keys and string values of the local registry, each
+// addressed by a root key and a subkey path (one leading backslash is ignored). Every key
+// opened here is closed before the call returns. Failures give "" or 0 and a message in
+// LastErrorText; success leaves LastErrorText empty.
+#pragma once
+
+#include "registry/root_keys.h"
+#include "runtime/text.h"
+
+#include <cstdint>
+
+// The text of a REG_SZ value (zero bytes left out); "" on any failure. The empty value name
+// reads the key's default value.
+Text ReadStringValue(RootKey root, const Text& path, const Text& valueName);
+
+// 1 when the key can be opened for reading, otherwise 0.
+int32_t KeyExists(RootKey root, const Text& path);
+
+// Creates the key and every missing level above it, or opens it when it is there: 1 or 0.
+int32_t CreateKey(RootKey root, const Text& path);
+
+// Writes a REG_SZ value (terminating zero included) into a key that is already there; never
+// creates keys. 1 when the value was written, otherwise 0.
+int32_t WriteStringValue(RootKey root, const Text& path, const Text& valueName, const Text& value);
+
+// The name of the subkey at an enumeration index (from 0); "" past the last subkey, for a
+// negative index, for a name of 255 characters or more, and on every failure.
+Text SubkeyNameAt(RootKey root, const Text& path, int32_t index);
