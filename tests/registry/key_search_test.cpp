@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
 namespace {
@@ -128,64 +127,24 @@ TEST_F(KeySearch, ASubkeyNameOf255CharactersEndsTheWalkOfItsLevel) {
               Found("whole\\b\\command\\"));
 }
 
-// A key tree in memory, for the walk's rules without the registry.
-class FakeTree {
-  public:
-    explicit FakeTree(std::vector<Text> keys) {
-        for (const Text& key : keys) {
-            Text parent = "\\";
-            size_t from = 0;
-            while (from <= key.size()) {
-                const size_t end = std::min(key.find('\\', from), key.size());
-                const Text name = key.substr(from, end - from);
-                auto& children = children_[parent];
-                if (std::find(children.begin(), children.end(), name) == children.end()) {
-                    children.push_back(name);
-                }
-                parent += name + "\\";
-                from = end + 1;
-            }
-        }
-    }
-    SubkeyLister Lister() {
-        return [this](const Text& path, int32_t index) -> Text {
-            ++calls_;
-            const auto it = children_.find(path);
-            if (it == children_.end() || index < 0 ||
-                static_cast<size_t>(index) >= it->second.size()) {
-                return Text();
-            }
-            return it->second[static_cast<size_t>(index)];
-        };
-    }
-
-  private:
-    std::map<Text, std::vector<Text>> children_;
-    int calls_ = 0;
-};
-
-TEST(KeySearchWalk, TheStartKeyItselfIsNeverTested) {
-    FakeTree tree({"command\\x"});
-    EXPECT_EQ(SearchSubkeyPathIn(tree.Lister(), "\\command", "command"), "");
-    EXPECT_EQ(SearchSubkeyPathIn(tree.Lister(), "\\", "command"), "\\command\\");
-}
-
 TEST(KeySearchWalk, ACutPathThatStillHoldsTheNameIsHandedUpCut) {
-    // "xcommand\" above the match keeps the name in the cut text.
-    const Text deep = Text(200, 'd') + "\\" + Text(200, 'e');
-    FakeTree tree({"xcommand\\" + deep + "\\command", "z\\command"});
-    const Text found = SearchSubkeyPathIn(tree.Lister(), "\\", "command");
-    EXPECT_EQ(found, TextLeft("\\xcommand\\" + deep + "\\command\\", 400));
-    EXPECT_EQ(FindKeyPathIn(tree.Lister(), kHkeyClassesRoot, "", "command"),
-              "#HKEY_CLASSES_ROOT" + found);
-}
-
-TEST(KeySearchWalk, EmptyStartPathBecomesTheRootAndFoundPathsGetOneBackslash) {
-    FakeTree tree({"PureBasic.exe\\shell\\open\\command"});
-    EXPECT_EQ(FindKeyPathIn(tree.Lister(), kHkeyClassesRoot, "", "command"),
-              "#HKEY_CLASSES_ROOT\\PureBasic.exe\\shell\\open\\command\\");
-    EXPECT_EQ(FindKeyPathIn(tree.Lister(), kHkeyClassesRoot, "\\", "command"),
-              "#HKEY_CLASSES_ROOT\\PureBasic.exe\\shell\\open\\command\\");
+    // Below "\xcommand\": two levels of 200 characters, then "command". The name stays in
+    // the first 400 characters through "xcommand\".
+    const std::vector<Text> chain = {"xcommand", Text(200, 'd'), Text(200, 'e'), "command"};
+    const SubkeyLister tree = [&chain](const Text& path, int32_t index) -> Text {
+        Text at = "\\";
+        for (const Text& name : chain) {
+            if (path == at) {
+                return index == 0 ? name : "";
+            }
+            at += name + "\\";
+        }
+        return "";
+    };
+    const Text whole = "\\xcommand\\" + chain[1] + "\\" + chain[2] + "\\command\\";
+    EXPECT_EQ(SearchSubkeyPathIn(tree, "\\", "command"), TextLeft(whole, 400));
+    EXPECT_EQ(FindKeyPathIn(tree, kHkeyClassesRoot, "", "command"),
+              "#HKEY_CLASSES_ROOT" + TextLeft(whole, 400));
 }
 
 TEST(KeySearchWalk, ATreeThatLeadsBackIntoItselfEndsTheSearch) {
