@@ -111,11 +111,4 @@ TEST(Dates, TextsSurviveTheRoundTrip) {
     }
 }
 
-TEST(DateFromParts, BuildsTheSameValuesAsTheTextReader) {
-    EXPECT_EQ(DateFromParts(2007, 7, 12, 0, 0, 0), 1184198400);
-    EXPECT_EQ(DateFromParts(1970, 1, 1, 0, 0, 1), 1);
-    EXPECT_EQ(DateFromParts(0, 1, 1, 0, 0, 0), -1);
-    EXPECT_EQ(DateFromParts(2007, 7, 12, -1, 0, 0), -1);
-}
-
 } // namespace
