@@ -10,6 +10,7 @@
 #include <shlobj.h>
 
 #include <atomic>
+#include <cstdio>
 #include <string>
 #include <thread>
 
@@ -150,6 +151,7 @@ class RequesterTest : public ::testing::Test {
             }
             seen.ready =
                 driver::WaitUntil([&] { return TreeSelectionContains(browser, selected); }, 10000);
+            seen.texts = driver::StaticTexts(browser);
             seen.othersDisabled = true;
             for (HWND window : watched) {
                 seen.othersDisabled = seen.othersDisabled && !IsWindowEnabled(window);
@@ -179,6 +181,7 @@ TEST_F(RequesterTest, ConfirmedFolderComesBackWithBackslash) {
     EXPECT_TRUE(seen.othersDisabled);
     EXPECT_TRUE(seen.pressed);
     EXPECT_EQ(chosen, target_ + "\\");
+    EXPECT_NE(seen.texts.find("Zielverzeichnis wählen"), std::string::npos) << seen.texts;
     EXPECT_TRUE(IsWindowEnabled(first.Get()));
     EXPECT_TRUE(IsWindowEnabled(second.Get()));
 }
