@@ -1,0 +1,28 @@
+// Helpers for driving the window layer inside the test process. Every wait has a time-out, so a
+// missing event fails the test instead of hanging it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+namespace guitest {
+
+constexpr DWORD kEventTimeoutMs = 5000;
+
+// Calls WaitForEvent until an event satisfies `accept`; returns that event, or -1 when the time
+// runs out. A thread timer keeps the wait from blocking longer than a tick.
+int32_t WaitForEventWhere(const std::function<bool(int32_t)>& accept,
+                          DWORD timeoutMs = kEventTimeoutMs);
+
+// Takes every pending event and waiting message, so a test starts from a quiet queue.
+void DrainEvents();
+
+// The colour of one pixel as GDI reports it (red in the low byte).
+COLORREF PixelOf(HBITMAP bitmap, int x, int y);
+
+// Paints a control into a memory bitmap through WM_PRINTCLIENT; the caller deletes it.
+HBITMAP PrintControl(HWND control, int width, int height);
+
+} // namespace guitest
