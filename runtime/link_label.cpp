@@ -40,12 +40,7 @@ void SetHovering(HWND label, LinkState& link, bool hovering) {
     InvalidateRect(label, nullptr, TRUE);
 }
 
-void Paint(HWND label, const LinkState& link) {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(label, &paint);
-    if (dc == nullptr) {
-        return;
-    }
+void Paint(HWND label, const LinkState& link, HDC dc) {
     RECT client{};
     GetClientRect(label, &client);
     // The parent chooses the background, as it does for its other static texts.
@@ -82,7 +77,6 @@ void Paint(HWND label, const LinkState& link) {
     if (oldFont != nullptr) {
         SelectObject(dc, oldFont);
     }
-    EndPaint(label, &paint);
 }
 
 LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -131,8 +125,16 @@ LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_ERASEBKGND:
         return 1; // painted together with the text
-    case WM_PAINT:
-        Paint(label, link);
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        if (HDC dc = BeginPaint(label, &paint)) {
+            Paint(label, link, dc);
+            EndPaint(label, &paint);
+        }
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        Paint(label, link, reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(staticProc));

@@ -38,6 +38,10 @@ int32_t WaitForEventWhere(const std::function<bool(int32_t)>& accept, DWORD time
     return found;
 }
 
+int32_t NextEvent() {
+    return WaitForEventWhere([](int32_t) { return true; });
+}
+
 void DrainEvents() {
     PostThreadMessageA(GetCurrentThreadId(), kQuietMarker, 0, 0);
     WaitForEventWhere([](int32_t event) { return event == static_cast<int32_t>(kQuietMarker); });

@@ -16,6 +16,9 @@ constexpr DWORD kEventTimeoutMs = 5000;
 int32_t WaitForEventWhere(const std::function<bool(int32_t)>& accept,
                           DWORD timeoutMs = kEventTimeoutMs);
 
+// The next event, or 275 when none comes within a timer tick.
+int32_t NextEvent();
+
 // Takes every pending event and waiting message, so a test starts from a quiet queue.
 void DrainEvents();
 
