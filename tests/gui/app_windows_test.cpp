@@ -1,6 +1,10 @@
 #include "gui_test_support.h"
 
 #include "runtime/app_windows.h"
+#include "runtime/displays.h"
+#include "runtime/fonts.h"
+#include "runtime/images.h"
+#include "runtime/runtime_lifecycle.h"
 #include "runtime/window_placement.h"
 
 #include <gtest/gtest.h>
@@ -178,6 +182,29 @@ TEST_F(AppWindowTest, EveryWindowHasAClassOfItsOwn) {
     EXPECT_STRNE(first, second);
     EXPECT_EQ(GetClassLongPtrA(AppWindowHandle(1), GCLP_HBRBACKGROUND),
               static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
+}
+
+TEST(Displays, PrimaryDisplayComesFirstAndOutOfRangeIsZero) {
+    const int32_t count = CountDisplays();
+    ASSERT_GE(count, 1);
+    EXPECT_EQ(DisplayWidth(0), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(DisplayHeight(0), GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(DisplayWidth(count), 0);
+    EXPECT_EQ(DisplayHeight(-1), 0);
+}
+
+TEST_F(AppWindowTest, EndOfRuntimeReleasesFontsImagesAndWindows) {
+    ASSERT_NE(CreateFontObject(0, "Arial", 8), 0);
+    ASSERT_NE(CreateBlankImage(0, 10, 10), 0);
+    ASSERT_NE(CreateAppWindow(0, 0, 0, 100, 100, "SETUP", 0x1C80000), 0);
+    HWND window = AppWindowHandle(0);
+    EndRuntime();
+    EXPECT_EQ(FontObjectHandle(0), nullptr);
+    EXPECT_EQ(ImageExists(0), 0);
+    EXPECT_EQ(AppWindowExists(0), 0);
+    EXPECT_FALSE(IsWindow(window));
+    StartRuntime();
+    EXPECT_NE(CreateAppWindow(0, 0, 0, 100, 100, "SETUP", 0x1C80000), 0);
 }
 
 } // namespace

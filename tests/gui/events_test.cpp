@@ -33,12 +33,7 @@ class EventTest : public ::testing::Test {
     // Counts the events with that code until the queue is quiet.
     static int CountWhileDraining(int32_t code) {
         int count = 0;
-        const UINT marker = WM_APP + 0x77;
-        PostThreadMessageA(GetCurrentThreadId(), marker, 0, 0);
-        WaitForEventWhere([&](int32_t event) {
-            count += event == code ? 1 : 0;
-            return event == static_cast<int32_t>(marker);
-        });
+        guitest::DrainEvents([&](int32_t event) { count += event == code ? 1 : 0; });
         return count;
     }
 };
@@ -199,6 +194,38 @@ TEST_F(EventTest, CreatingAnEditorFirstTakesTheWaitingMessages) {
     ASSERT_NE(CreateEditorField(102, 0, 0, 50, 50), 0);
     MSG message{};
     EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_USER + 9, WM_USER + 9, PM_NOREMOVE));
+}
+
+HWND g_colouredControl = nullptr;
+LRESULT NoteColourRequests(HWND, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_CTLCOLORSTATIC) {
+        g_colouredControl = reinterpret_cast<HWND>(lParam);
+    }
+    return kProcessNormally;
+}
+
+TEST_F(EventTest, GadgetsInNestedContainersReportToTheirWindow) {
+    ASSERT_NE(CreateContainerPanel(30, 0, 0, 200, 200, 1), 0);
+    ASSERT_NE(CreateContainerPanel(31, 5, 5, 150, 150, 1), 0);
+    ASSERT_NE(CreatePushButton(32, 5, 5, 80, 24, "Weiter"), 0);
+    ASSERT_NE(CreateTextLabel(33, 5, 40, 80, 24, "Nachricht"), 0);
+    CloseGadgetContainer();
+    CloseGadgetContainer();
+    guitest::DrainEvents();
+
+    PostMessageA(GadgetHandle(32), BM_CLICK, 0, 0);
+    EXPECT_EQ(
+        WaitForEventWhere([](int32_t e) { return e == kEventGadget && LastEventGadget() == 32; }),
+        kEventGadget);
+    EXPECT_EQ(LastEventWindow(), 1);
+
+    // The window's callback chooses the colours of texts inside its containers.
+    g_colouredControl = nullptr;
+    SetAppWindowHook(NoteColourRequests, 1);
+    InvalidateRect(GadgetHandle(33), nullptr, TRUE);
+    UpdateWindow(GadgetHandle(33));
+    EXPECT_EQ(g_colouredControl, GadgetHandle(33));
+    SetAppWindowHook(nullptr, 1);
 }
 
 class TabTest : public EventTest {

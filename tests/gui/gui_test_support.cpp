@@ -42,17 +42,40 @@ int32_t NextEvent() {
     return WaitForEventWhere([](int32_t) { return true; });
 }
 
-void DrainEvents() {
+void DrainEvents(const std::function<void(int32_t)>& seen) {
+    // An event raised outside a wait is reported in place of the next message, so the marker
+    // goes out twice; the one left over is taken away afterwards.
     PostThreadMessageA(GetCurrentThreadId(), kQuietMarker, 0, 0);
-    WaitForEventWhere([](int32_t event) { return event == static_cast<int32_t>(kQuietMarker); });
+    PostThreadMessageA(GetCurrentThreadId(), kQuietMarker, 0, 0);
+    WaitForEventWhere([&](int32_t event) {
+        if (event == static_cast<int32_t>(kQuietMarker)) {
+            return true;
+        }
+        if (seen) {
+            seen(event);
+        }
+        return false;
+    });
+    MSG leftover{};
+    while (PeekMessageA(&leftover, nullptr, kQuietMarker, kQuietMarker, PM_REMOVE)) {
+    }
 }
 
-COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-    OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
-    HGDIOBJ old = SelectObject(dc.Get(), bitmap);
-    const COLORREF colour = GetPixel(dc.Get(), x, y);
-    SelectObject(dc.Get(), old);
-    return colour;
+std::vector<uint32_t> PixelsOfBitmap(HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+    WindowDc screen(nullptr);
+    GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
+              DIB_RGB_COLORS);
+    for (uint32_t& pixel : pixels) {
+        pixel &= 0xFFFFFF;
+    }
+    return pixels;
 }
 
 HBITMAP PrintControl(HWND control, int width, int height) {

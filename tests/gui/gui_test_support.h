@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace guitest {
 
@@ -19,11 +20,12 @@ int32_t WaitForEventWhere(const std::function<bool(int32_t)>& accept,
 // The next event, or 275 when none comes within a timer tick.
 int32_t NextEvent();
 
-// Takes every pending event and waiting message, so a test starts from a quiet queue.
-void DrainEvents();
+// Takes every pending event and waiting message, so a test starts from a quiet queue; `seen`
+// gets each event taken.
+void DrainEvents(const std::function<void(int32_t)>& seen = {});
 
-// The colour of one pixel as GDI reports it (red in the low byte).
-COLORREF PixelOf(HBITMAP bitmap, int x, int y);
+// All pixels of a bitmap, top-down, as 0x00RRGGBB.
+std::vector<uint32_t> PixelsOfBitmap(HBITMAP bitmap, int width, int height);
 
 // Paints a control into a memory bitmap through WM_PRINTCLIENT; the caller deletes it.
 HBITMAP PrintControl(HWND control, int width, int height);

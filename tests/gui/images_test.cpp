@@ -29,21 +29,7 @@ uint32_t U32At(const unsigned char* p) {
 
 // The image's pixels top-down as 0x00RRGGBB.
 std::vector<uint32_t> PixelsOf(int32_t image) {
-    const int width = ImageWidth(image), height = ImageHeight(image);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    WindowDc screen(nullptr);
-    GetDIBits(screen.Get(), ImageBitmapHandle(image), 0, height, pixels.data(), &info,
-              DIB_RGB_COLORS);
-    for (uint32_t& p : pixels) {
-        p &= 0xFFFFFF;
-    }
-    return pixels;
+    return guitest::PixelsOfBitmap(ImageBitmapHandle(image), ImageWidth(image), ImageHeight(image));
 }
 
 class ImageTest : public ::testing::Test {
@@ -345,15 +331,13 @@ TEST_F(ImageTest, PictureBoxShowsTheImagesPixels) {
     HWND picture = GadgetHandle(5);
     EXPECT_EQ(GetWindowLongA(picture, GWL_STYLE) & SS_TYPEMASK, SS_BITMAP);
     OwnedGdiObject shown(guitest::PrintControl(picture, 110, 300));
+    const std::vector<uint32_t> onScreen =
+        guitest::PixelsOfBitmap(static_cast<HBITMAP>(shown.Get()), 110, 300);
     const std::vector<uint32_t> pixels = PixelsOf(1);
     int compared = 0, equal = 0;
-    for (int y = 0; y < 300; y += 7) {
-        for (int x = 0; x < 110; x += 5) {
-            const COLORREF c = guitest::PixelOf(static_cast<HBITMAP>(shown.Get()), x, y);
-            const uint32_t rgb = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
-            ++compared;
-            equal += rgb == pixels[static_cast<size_t>(y) * 110 + x] ? 1 : 0;
-        }
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        ++compared;
+        equal += onScreen[i] == pixels[i] ? 1 : 0;
     }
     EXPECT_EQ(equal, compared);
 }

@@ -34,23 +34,21 @@ class LinkLabelTest : public ::testing::Test {
     static Ink InkOf(int32_t gadget) {
         HWND label = GadgetHandle(gadget);
         OwnedGdiObject picture(guitest::PrintControl(label, kWidth, kHeight));
-        const COLORREF background =
-            guitest::PixelOf(static_cast<HBITMAP>(picture.Get()), 0, kHeight - 1);
+        const std::vector<uint32_t> pixels =
+            guitest::PixelsOfBitmap(static_cast<HBITMAP>(picture.Get()), kWidth, kHeight);
+        const uint32_t background = pixels.back();
         Ink ink;
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
-                const COLORREF c = guitest::PixelOf(static_cast<HBITMAP>(picture.Get()), x, y);
-                if (c == background) {
-                    continue;
-                }
-                const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
-                if (r > 160 && g < 100 && b < 100) {
-                    ++ink.red;
-                } else if (r < 60 && g < 60 && b < 60) {
-                    ++ink.black;
-                } else {
-                    ++ink.other;
-                }
+        for (uint32_t c : pixels) {
+            if (c == background) {
+                continue;
+            }
+            const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+            if (r > 160 && g < 100 && b < 100) {
+                ++ink.red;
+            } else if (r < 60 && g < 60 && b < 60) {
+                ++ink.black;
+            } else {
+                ++ink.other;
             }
         }
         return ink;
