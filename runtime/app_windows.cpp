@@ -8,31 +8,30 @@
 
 namespace {
 
-class AppWindow {
-  public:
-    AppWindow(HWND owner, std::string className)
-        : owner_(owner), className_(std::move(className)) {}
+// A window's record; freeing it destroys the window (unless Windows already has) and its class.
+struct AppWindow {
+    AppWindow(HWND owner, std::string className) : owner(owner), className(std::move(className)) {}
     AppWindow(AppWindow&& other) noexcept
-        : handle_(std::exchange(other.handle_, nullptr)), owner_(other.owner_),
-          callback_(other.callback_), className_(std::exchange(other.className_, {})),
-          destroyed_(other.destroyed_) {}
+        : handle(std::exchange(other.handle, nullptr)), owner(other.owner),
+          callback(other.callback), className(std::exchange(other.className, {})),
+          destroyed(other.destroyed) {}
     AppWindow(const AppWindow&) = delete;
     AppWindow& operator=(const AppWindow&) = delete;
     AppWindow& operator=(AppWindow&&) = delete;
     ~AppWindow() {
-        if (handle_ != nullptr && IsWindow(handle_)) {
-            DestroyWindow(handle_);
+        if (handle != nullptr && IsWindow(handle)) {
+            DestroyWindow(handle);
         }
-        if (!className_.empty()) {
-            UnregisterClassA(className_.c_str(), GetModuleHandleA(nullptr));
+        if (!className.empty()) {
+            UnregisterClassA(className.c_str(), GetModuleHandleA(nullptr));
         }
     }
 
-    HWND handle_ = nullptr; // set when the window is created, cleared when it is gone
-    HWND owner_;
-    WindowCallback callback_ = nullptr;
-    std::string className_;
-    bool destroyed_ = false;
+    HWND handle = nullptr; // set when the window is created, cleared when it is gone
+    HWND owner;
+    WindowCallback callback = nullptr;
+    std::string className;
+    bool destroyed = false;
 };
 
 NumberedTable<AppWindow> g_windows;
@@ -45,12 +44,12 @@ unsigned g_classCounter = 0;
 // free again.
 AppWindow* FindLive(int32_t number) {
     AppWindow* window = g_windows.Find(number);
-    if (window != nullptr && window->destroyed_) {
+    if (window != nullptr && window->destroyed) {
         g_windows.Remove(number);
         PurgeDestroyedGadgets();
         return nullptr;
     }
-    return window != nullptr && window->handle_ != nullptr ? window : nullptr;
+    return window != nullptr && window->handle != nullptr ? window : nullptr;
 }
 
 LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -58,8 +57,8 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         const auto number =
             static_cast<int32_t>(reinterpret_cast<intptr_t>(create->lpCreateParams));
-        if (AppWindow* window = g_windows.Find(number); window != nullptr && !window->handle_) {
-            window->handle_ = hwnd;
+        if (AppWindow* window = g_windows.Find(number); window != nullptr && !window->handle) {
+            window->handle = hwnd;
         }
     }
     const int32_t number = AppWindowNumberOf(hwnd);
@@ -68,11 +67,11 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
     AppWindow* window = g_windows.Find(number);
     if (message == WM_NCDESTROY) {
-        window->handle_ = nullptr;
-        window->destroyed_ = true;
+        window->handle = nullptr;
+        window->destroyed = true;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    WindowCallback callback = window->callback_ ? window->callback_ : g_globalCallback;
+    WindowCallback callback = window->callback ? window->callback : g_globalCallback;
     if (callback != nullptr) {
         const LRESULT result = callback(hwnd, message, wParam, lParam);
         if (result != kProcessNormally) {
@@ -145,7 +144,7 @@ int32_t CreateAppWindow(int32_t number, int32_t x, int32_t y, int32_t innerWidth
                         placed.width, placed.height, owner, nullptr, GetModuleHandleA(nullptr),
                         reinterpret_cast<void*>(static_cast<intptr_t>(claimed)));
     AppWindow* window = g_windows.Find(claimed);
-    if (handle == nullptr || window == nullptr || window->handle_ != handle) {
+    if (handle == nullptr || window == nullptr || window->handle != handle) {
         g_windows.Remove(claimed);
         return 0;
     }
@@ -161,8 +160,8 @@ void DestroyAppWindow(int32_t number) {
     if (window == nullptr) {
         return;
     }
-    if (window->owner_ != nullptr && IsWindow(window->owner_)) {
-        SetActiveWindow(window->owner_);
+    if (window->owner != nullptr && IsWindow(window->owner)) {
+        SetActiveWindow(window->owner);
     }
     g_windows.Remove(number);
     PurgeDestroyedGadgets();
@@ -170,7 +169,7 @@ void DestroyAppWindow(int32_t number) {
 
 HWND AppWindowHandle(int32_t number) {
     AppWindow* window = FindLive(number);
-    return window != nullptr ? window->handle_ : nullptr;
+    return window != nullptr ? window->handle : nullptr;
 }
 
 int32_t AppWindowExists(int32_t number) {
@@ -182,10 +181,10 @@ int32_t SetAppWindowHidden(int32_t number, int32_t flag) {
     if (window == nullptr) {
         return 0;
     }
-    HWND handle = window->handle_;
+    HWND handle = window->handle;
     if (flag == 1) {
-        if (window->owner_ != nullptr && IsWindow(window->owner_)) {
-            SetActiveWindow(window->owner_);
+        if (window->owner != nullptr && IsWindow(window->owner)) {
+            SetActiveWindow(window->owner);
         }
         ShowWindow(handle, SW_HIDE);
     } else if (flag == 0) {
@@ -209,7 +208,7 @@ void SetAppWindowHook(WindowCallback callback, int32_t number) {
     if (number == -1) {
         g_globalCallback = callback;
     } else if (AppWindow* window = FindLive(number)) {
-        window->callback_ = callback;
+        window->callback = callback;
     }
 }
 
@@ -236,7 +235,7 @@ int32_t AppWindowNumberOf(HWND window) {
     if (window == nullptr) {
         return -1;
     }
-    return g_windows.FindNumber([window](const AppWindow& w) { return w.handle_ == window; });
+    return g_windows.FindNumber([window](const AppWindow& w) { return w.handle == window; });
 }
 
 int32_t EnclosingAppWindowNumber(HWND window) {

@@ -1,7 +1,5 @@
 #include "runtime/gadget_list.h"
 
-#include "runtime/owned_window.h"
-
 #include <commctrl.h>
 
 #include <map>
@@ -17,8 +15,9 @@ struct GadgetList {
 };
 
 GadgetList g_list;
-// One tooltip window per top-level window; it goes with that window.
-std::map<HWND, OwnedWindow> g_tooltips;
+// One tooltip window per top-level window. The tooltip is owned by that window, so the system
+// destroys it together with the window; entries of windows that are gone are dropped.
+std::map<HWND, HWND> g_tooltips;
 
 } // namespace
 
@@ -74,8 +73,8 @@ HWND TooltipWindowFor(HWND gadget) {
         it = IsWindow(it->first) ? std::next(it) : g_tooltips.erase(it);
     }
     auto found = g_tooltips.find(root);
-    if (found != g_tooltips.end() && IsWindow(found->second.Get())) {
-        return found->second.Get();
+    if (found != g_tooltips.end() && IsWindow(found->second)) {
+        return found->second;
     }
     HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
@@ -84,7 +83,7 @@ HWND TooltipWindowFor(HWND gadget) {
     if (tooltip == nullptr) {
         return nullptr;
     }
-    g_tooltips.insert_or_assign(root, OwnedWindow(tooltip));
+    g_tooltips.insert_or_assign(root, tooltip);
     return tooltip;
 }
 
