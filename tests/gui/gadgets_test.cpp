@@ -119,16 +119,6 @@ TEST_F(GadgetTest, OptionRunsFormGroupsThatALabelBreaks) {
     EXPECT_EQ(ReadGadgetState(14), 0);
 }
 
-TEST_F(GadgetTest, LabelAlignmentAndFrameStyles) {
-    ASSERT_NE(CreateTextLabel(20, 0, 0, 100, 18, "links"), 0);
-    ASSERT_NE(CreateTextLabel(21, 0, 20, 100, 18, "mitte", kLabelCentred), 0);
-    ASSERT_NE(CreateGroupFrame(22, 0, 40, 100, 50, ""), 0);
-    EXPECT_EQ(Style(20) & SS_TYPEMASK, SS_LEFT);
-    EXPECT_EQ(Style(21) & SS_TYPEMASK, SS_CENTER);
-    EXPECT_EQ(Style(22) & 0x0F, BS_GROUPBOX);
-    EXPECT_NE(Style(20) & WS_GROUP, 0);
-}
-
 TEST_F(GadgetTest, MoveGadgetKeepsEveryValueGivenAsMinus65535) {
     ASSERT_NE(CreatePushButton(101, 10, 250, 280, 24, "Fertig"), 0);
     EXPECT_EQ(MoveGadget(101, kKeepValue, kKeepValue, 120, 30), 1);
