@@ -118,6 +118,15 @@ int32_t FillBox(int32_t x, int32_t y, int32_t width, int32_t height, int32_t col
     const bool outlineOnly = (g_drawing->mode & kDrawOutlineOnly) != 0;
     SetROP2(dc, (g_drawing->mode & kDrawXor) ? R2_XORPEN : R2_COPYPEN);
     const COLORREF wanted = ColourRefOf(colour);
+    if (width == 1 || height == 1) {
+        // GDI draws no rectangle one pixel thin; a pattern fill covers exactly those pixels.
+        OwnedGdiObject line(CreateSolidBrush(wanted));
+        HGDIOBJ previousBrush = SelectObject(dc, line.Get());
+        const BOOL drawn =
+            PatBlt(dc, x, y, width, height, (g_drawing->mode & kDrawXor) ? PATINVERT : PATCOPY);
+        SelectObject(dc, previousBrush);
+        return drawn ? 1 : 0;
+    }
     // A pen and brush of another colour exist for this one box only.
     OwnedGdiObject pen;
     OwnedGdiObject brush;
@@ -133,12 +142,7 @@ int32_t FillBox(int32_t x, int32_t y, int32_t width, int32_t height, int32_t col
                                     : g_drawing->blackBrush.Get();
     HGDIOBJ previousPen = SelectObject(dc, usedPen);
     HGDIOBJ previousBrush = SelectObject(dc, usedBrush);
-    BOOL drawn = FALSE;
-    if (width == 1 && height == 1 && !(g_drawing->mode & kDrawXor)) {
-        drawn = SetPixelV(dc, x, y, wanted);
-    } else {
-        drawn = Rectangle(dc, x, y, x + width, y + height);
-    }
+    const BOOL drawn = Rectangle(dc, x, y, x + width, y + height);
     SelectObject(dc, previousPen);
     SelectObject(dc, previousBrush);
     return drawn ? 1 : 0;

@@ -236,6 +236,9 @@ TEST_F(ImageTest, ScalingAveragesThePixelsInsteadOfDroppingThem) {
             FillBox(x, 0, 1, 300, kWhite); // one-pixel white columns between black ones
         }
         EndDrawing();
+        const std::vector<uint32_t> striped = PixelsOf(image);
+        ASSERT_EQ(striped[5 * 110 + 0], 0xFFFFFFu);
+        ASSERT_EQ(striped[5 * 110 + 1], 0u);
         const int32_t depth = ImageDepth(image);
         ASSERT_NE(ScaleImage(image, 55, 150), nullptr);
         EXPECT_EQ(ImageWidth(image), 55);
@@ -256,6 +259,8 @@ TEST_F(ImageTest, OneByOneBoxChangesExactlyOnePixel) {
     ASSERT_NE(CreateBlankImage(0, 20, 20), 0);
     ASSERT_NE(BeginImageDrawing(0), 0);
     EXPECT_EQ(FillBox(5, 7, 1, 1, kWhite), 1);
+    SetDrawingMode(kDrawXor);
+    EXPECT_EQ(FillBox(5, 7, 1, 1, kRed), 1); // white XOR red leaves green and blue
     EndDrawing();
     const std::vector<uint32_t> pixels = PixelsOf(0);
     int changed = 0;
@@ -263,7 +268,7 @@ TEST_F(ImageTest, OneByOneBoxChangesExactlyOnePixel) {
         changed += pixel != 0 ? 1 : 0;
     }
     EXPECT_EQ(changed, 1);
-    EXPECT_EQ(pixels[7 * 20 + 5], 0xFFFFFFu);
+    EXPECT_EQ(pixels[7 * 20 + 5], 0x00FFFFu);
 }
 
 TEST_F(ImageTest, BoxModesFillOutlineAndXor) {
