@@ -1,6 +1,6 @@
 #include "host/host_discovery.h"
 #include "registry/root_keys.h"
-#include "tests/registry/scratch_key.h"
+#include "support/scratch_key.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "runtime/file_write_hook.h"
 #include "runtime/files.h"
 #include "runtime/owned_handle.h"
-#include "tests/installer/scratch_folder.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 

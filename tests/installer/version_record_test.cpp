@@ -1,7 +1,7 @@
 #include "installer/version_record.h"
 #include "registry/root_keys.h"
-#include "tests/installer/scratch_folder.h"
-#include "tests/registry/scratch_key.h"
+#include "support/scratch_folder.h"
+#include "support/scratch_key.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "registry/key_operations.h"
 #include "registry/last_error_text.h"
-#include "tests/registry/scratch_key.h"
+#include "support/scratch_key.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "registry/key_search.h"
 #include "registry/key_search_walk.h"
 #include "registry/last_error_text.h"
-#include "tests/registry/scratch_key.h"
+#include "support/scratch_key.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/installer/scratch_folder.h"
+#include "support/scratch_folder.h"
 
 #include "runtime/owned_handle.h"
 

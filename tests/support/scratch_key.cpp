@@ -1,4 +1,4 @@
-#include "tests/registry/scratch_key.h"
+#include "support/scratch_key.h"
 
 #include "registry/root_key_handle.h"
 #include "runtime/owned_handle.h"
