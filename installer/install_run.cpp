@@ -1,3 +1,159 @@
 #include "installer/install_run.h"
 
-int RunInstaller() { return 0; }
+#include "host/host_discovery.h"
+#include "installer/install_constants.h"
+#include "installer/install_log.h"
+#include "installer/payload.h"
+#include "installer/payload_writer.h"
+#include "installer/setup_choice.h"
+#include "installer/version_number.h"
+#include "installer/version_record.h"
+#include "runtime/app_windows.h"
+#include "runtime/events.h"
+#include "runtime/files.h"
+#include "runtime/gadget_list.h"
+#include "runtime/gadgets.h"
+#include "runtime/images.h"
+#include "runtime/requesters.h"
+#include "runtime/runtime_lifecycle.h"
+
+namespace {
+
+constexpr int32_t kBackdropWindow = 0;
+constexpr int32_t kProgressWindow = 1;
+constexpr int32_t kLogField = 100;
+constexpr int32_t kFinishButton = 101;
+constexpr int32_t kDialogPicture = 1;
+constexpr int32_t kReadOnlyEditor = 2048;
+constexpr int32_t kCentredTitleBarOnly = 1;
+constexpr int32_t kStepPauseMs = 100;
+
+constexpr const char* kChooserTitle = "Wählen Sie einen Pfad aus, angezeigt wird der gefundene "
+                                      "Pfad zur aktuell aktiven Version von PureBasic";
+
+void LoadDialogPicture() {
+    const PayloadItem& picture = PayloadItemAt(kDialogPictureItem);
+    // Without the picture the setup dialog falls back to one of its own.
+    if (LoadImageFromMemory(kDialogPicture, picture.bytes, picture.size) != 0) {
+        ScaleImage(kDialogPicture, 110, 300);
+    }
+}
+
+void CloseBackdrop() {
+    if (AppWindowExists(kBackdropWindow)) {
+        DestroyAppWindow(kBackdropWindow);
+    }
+}
+
+// The progress window with its log field and finish button; false when it cannot be opened,
+// in which case the run ends without a word.
+bool OpenProgressWindow() {
+    if (CreateAppWindow(kProgressWindow, 0, 0, 300, 284, "Fortschritt ...", kCentredTitleBarOnly,
+                        AppWindowHandle(kBackdropWindow)) == 0) {
+        CloseBackdrop();
+        return false;
+    }
+    if (AttachGadgetList(AppWindowHandle(kProgressWindow)) == 0) {
+        CloseBackdrop();
+        DestroyAppWindow(kProgressWindow);
+        return false;
+    }
+    CreateEditorField(kLogField, 10, 10, 280, 230, kReadOnlyEditor);
+    CreatePushButton(kFinishButton, 10, 250, 280, 24, "Fertig");
+    return true;
+}
+
+// No events are processed while the files are written: the log is shown by setting its text,
+// then the user gets a moment to read it.
+void ShowLog(const InstallLog& log) {
+    WriteGadgetText(kLogField, log.Get());
+    Pause(kStepPauseMs);
+}
+
+void WriteCarriedFile(PayloadIndex index, const Text& installDirectory, InstallLog& log) {
+    const PayloadItem& item = PayloadItemAt(index);
+    log.AddFileResult(WritePayloadItem(item, installDirectory) == 1, item.successText,
+                      item.failureText);
+}
+
+void CreateLoggedDirectory(const char* name, const Text& installDirectory, InstallLog& log) {
+    log.AddDirectoryResult(DirectoryCreate(installDirectory + name) == 1, name);
+}
+
+void ExtractCarriedFiles(const Text& installDirectory, InstallLog& log) {
+    WriteCarriedFile(kLibraryItem, installDirectory, log);
+    ShowLog(log);
+    DirectoryCreate(installDirectory + "Help");
+    WriteCarriedFile(kHelpItem, installDirectory, log);
+    ShowLog(log);
+    CreateLoggedDirectory("Examples", installDirectory, log);
+    CreateLoggedDirectory("Examples\\ZentLibs", installDirectory, log);
+    ShowLog(log);
+    WriteCarriedFile(kExample1Item, installDirectory, log);
+    ShowLog(log);
+    WriteCarriedFile(kExample2Item, installDirectory, log);
+    ShowLog(log);
+    CreateLoggedDirectory("Examples\\ZentLibs\\Bilder", installDirectory, log);
+    ShowLog(log);
+    WriteCarriedFile(kExamplePictureItem, installDirectory, log);
+    ShowLog(log);
+}
+
+// A closed window or any other event does not end the run; only "Fertig" does.
+void WaitForFinishButton() {
+    while (!(WaitForEvent() == kEventGadget && LastEventGadget() == kFinishButton)) {
+    }
+}
+
+// Warns when the chosen folder holds no PureBasic and prepares the library folders, which no
+// later step creates.
+void CheckHost(const Text& installDirectory) {
+    if (FileSizeOf(installDirectory + "purebasic.exe") > 0) {
+        return;
+    }
+    ShowMessage("Achtung", "Im angegebenen Pfad befindet sich keine PureBasic.exe.\r"
+                           "Möglicherweise wird die Installation unvollständig ausgeführt.");
+    DirectoryCreate(installDirectory + "PureLibraries");
+    DirectoryCreate(installDirectory + "PureLibraries\\UserLibraries");
+}
+
+void RunInstallSequence() {
+    const Text hostDirectory = FindHostDirectory();
+    const int32_t setupVersion = VersionNumberFromText(kSetupVersionText);
+    LoadDialogPicture();
+    const VersionRecord installed = ReadInstalledVersion(hostDirectory);
+
+    const int32_t choice = AskSetupChoice(setupVersion, installed);
+    if (!IsInstallChoice(choice)) {
+        return;
+    }
+
+    const Text installDirectory = ChooseDirectory(kChooserTitle, hostDirectory);
+    if (installDirectory.empty()) {
+        ShowMessage("Abbruch", "falscher Pfad - bitte wiederholen");
+        return;
+    }
+    CheckHost(installDirectory);
+
+    if (!OpenProgressWindow()) {
+        return;
+    }
+    InstallLog log;
+    ExtractCarriedFiles(installDirectory, log);
+    log.AddVerdict();
+    WriteInstalledVersion(setupVersion, kSetupDateText);
+    log.AddClosingAdvice();
+    WriteGadgetText(kLogField, log.Get());
+
+    WaitForFinishButton();
+    CloseBackdrop();
+}
+
+} // namespace
+
+int RunInstaller() {
+    StartRuntime();
+    RunInstallSequence();
+    EndRuntime();
+    return 0;
+}

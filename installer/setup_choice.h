@@ -1,0 +1,24 @@
+// The user's choice of setup action, and which choices lead to an installation.
+#pragma once
+
+#include "installer/version_record.h"
+
+#include <cstdint>
+
+enum SetupResult : int32_t {
+    kSetupCancelled = 0,
+    kSetupInstall = 1,
+    kSetupUpdate = 2,
+    kSetupRepair = 3,
+    kSetupRefresh = 4,
+    kSetupUninstall = 5,
+    kSetupInstallWithShortcut = 6,
+};
+
+// Install, update, repair and time-stamp refresh all write the carried files the same way.
+inline bool IsInstallChoice(int32_t result) {
+    return result >= kSetupInstall && result <= kSetupRefresh;
+}
+
+// Asks the user what to do. Until the setup dialog is built this place answers "install".
+int32_t AskSetupChoice(int32_t setupVersion, const VersionRecord& installed);
