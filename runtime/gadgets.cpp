@@ -21,7 +21,7 @@ struct Gadget {
 
 NumberedTable<Gadget> g_gadgets;
 
-struct GadgetSpec {
+struct GadgetBlueprint {
     GadgetKind kind;
     const char* className;
     DWORD style;
@@ -44,10 +44,10 @@ HWND HandleOf(int32_t number) {
 
 // Creates the control under the number in the current gadget list, with the default font.
 // Returns the handle (fixed number) or allocated number, or 0 with nothing left behind.
-int32_t CreateGadget(int32_t number, const GadgetSpec& spec, const Text& text, int32_t x, int32_t y,
-                     int32_t width, int32_t height, HWND* created = nullptr) {
+int32_t CreateGadget(int32_t number, const GadgetBlueprint& blueprint, const Text& text, int32_t x,
+                     int32_t y, int32_t width, int32_t height, HWND* created = nullptr) {
     HWND parent = CurrentGadgetParent();
-    if (parent == nullptr || spec.className == nullptr) {
+    if (parent == nullptr || blueprint.className == nullptr) {
         return 0;
     }
     const int32_t claimed = g_gadgets.Claim(number);
@@ -56,16 +56,16 @@ int32_t CreateGadget(int32_t number, const GadgetSpec& spec, const Text& text, i
     }
     PurgeDestroyedGadgets();
     // The control identifier is the gadget number.
-    HWND handle =
-        CreateWindowExA(spec.exStyle, spec.className, text.c_str(), spec.style, x, y, width, height,
-                        parent, reinterpret_cast<HMENU>(static_cast<intptr_t>(claimed)),
-                        GetModuleHandleA(nullptr), nullptr);
+    HWND handle = CreateWindowExA(blueprint.exStyle, blueprint.className, text.c_str(),
+                                  blueprint.style, x, y, width, height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<intptr_t>(claimed)),
+                                  GetModuleHandleA(nullptr), nullptr);
     if (handle == nullptr) {
         return 0;
     }
-    g_gadgets.Store(claimed, Gadget{OwnedWindow(handle), spec.kind});
+    g_gadgets.Store(claimed, Gadget{OwnedWindow(handle), blueprint.kind});
     SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGadgetFont()), 0);
-    NoteGadgetCreated(spec.kind == GadgetKind::Option);
+    NoteGadgetCreated(blueprint.kind == GadgetKind::Option);
     if (created != nullptr) {
         *created = handle;
     }
