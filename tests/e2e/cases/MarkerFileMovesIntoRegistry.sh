@@ -1,0 +1,13 @@
+# shellcheck shell=bash
+# An old version marker file and no registry record: the record moves into the registry and
+# the marker goes, even though the user then cancels.
+make_host 'C:\PureBasic'
+put_file 'C:\PureBasic\Examples\ZentLibs\qorpvers' $'1005\r\n01.06.2007\r\n'
+import_registry <<'REG'
+[HKEY_CLASSES_ROOT\Applications\PureBasic.exe\shell\open\command]
+@="\"C:\\PureBasic\\PureBasic.exe\" \"%1\""
+REG
+remember_host 'C:\PureBasic'
+run_setup cancel_in_chooser.txt FOLDER=PureBasic
+expect_host_unchanged 'C:\PureBasic' 'Examples\ZentLibs\qorpvers'
+expect_record 1005 01.06.2007
