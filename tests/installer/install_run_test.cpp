@@ -8,65 +8,45 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
 // Each case runs the whole installer in this process while a second thread plays the user.
-// A driver that cannot find what it waits for ends the process, so a hung run fails at once
-// instead of blocking the suite.
 
 namespace {
 
-constexpr const char* kHostCommandKey = "Applications\\PureBasic.exe\\shell\\open\\command";
-constexpr const char* kChooserClass = "#32770";
-
-[[noreturn]] void GiveUp(const char* what) {
-    std::fprintf(stderr, "install run driver: %s\n", what);
-    std::fflush(stderr);
-    TerminateProcess(GetCurrentProcess(), 3);
-    std::abort();
-}
-
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using driver::Require;
 
 // A PureBasic folder in the temp directory, registered as the shell's PureBasic for the run.
 class ScratchHost {
   public:
-    ScratchHost() {
+    explicit ScratchHost(const char* exe = "MZ PureBasic", bool libraryFolders = true) {
         const std::string command = "\"" + Path() + "PureBasic.exe\" \"%1\"";
-        RegSetKeyValueA(HKEY_CLASSES_ROOT, kHostCommandKey, nullptr, REG_SZ, command.c_str(),
-                        static_cast<DWORD>(command.size() + 1));
+        RegSetKeyValueA(HKEY_CLASSES_ROOT, "Applications\\PureBasic.exe\\shell\\open\\command",
+                        nullptr, REG_SZ, command.c_str(), static_cast<DWORD>(command.size() + 1));
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Velkadia");
-        // Wine's folder browser finds a new folder only after it has been listed once.
-        WIN32_FIND_DATAA entry;
-        HANDLE find = FindFirstFileA((Path() + "*").c_str(), &entry);
-        if (find != INVALID_HANDLE_VALUE) {
-            FindClose(find);
+        if (exe != nullptr) {
+            std::ofstream(Path() + "PureBasic.exe", std::ios::binary) << exe;
         }
+        if (libraryFolders) {
+            folder_.MakeFolders("PureLibraries\\UserLibraries");
+        }
+        folder_.Entries(); // Wine's folder browser finds a new folder only once it was listed
     }
     ~ScratchHost() {
         RegDeleteTreeA(HKEY_CLASSES_ROOT, "Applications\\PureBasic.exe");
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Velkadia");
     }
     const std::string& Path() const { return folder_.Path(); }
-    // The last name of the folder, as the chooser's tree shows it.
+    bool Has(const std::string& relative) const {
+        return GetFileAttributesA((Path() + relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    // The folder's own name, as the chooser's tree shows it.
     std::string Name() const {
         const std::string trimmed = Path().substr(0, Path().size() - 1);
         return trimmed.substr(trimmed.rfind('\\') + 1);
     }
-
-    void AddPureBasicExe(const char* content = "MZ PureBasic") const {
-        std::ofstream(Path() + "PureBasic.exe", std::ios::binary) << content;
-    }
-    void AddLibraryFolders() const { folder_.MakeFolders("PureLibraries\\UserLibraries"); }
 
   private:
     ScratchFolder folder_;
@@ -74,230 +54,142 @@ class ScratchHost {
 
 // What the simulated user saw.
 struct Seen {
-    std::string chooserTitle;
     std::string warning;
     std::string cancelMessage;
     std::string log;
 };
 
-HWND WaitForChooser() {
-    HWND chooser = driver::WaitForWindow(kChooserClass, "");
-    if (chooser == nullptr) {
-        GiveUp("no folder chooser");
-    }
-    return chooser;
-}
-
-std::string SelectedFolderName(HWND chooser) {
-    HWND tree = FindWindowExA(chooser, nullptr, WC_TREEVIEWA, nullptr);
-    for (HWND child = GetWindow(chooser, GW_CHILD); tree == nullptr && child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        tree = FindWindowExA(child, nullptr, WC_TREEVIEWA, nullptr);
-    }
-    const auto item =
-        reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    char name[MAX_PATH] = {};
-    TVITEMA query = {};
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = name;
-    query.cchTextMax = MAX_PATH;
-    if (tree == nullptr || item == nullptr ||
-        !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query))) {
-        return "";
-    }
-    return name;
-}
-
-// Accepts the folder chooser once its tree shows the host folder preselected; anything else
-// would send the files somewhere unknown.
-void AcceptChooser(Seen& seen, const ScratchHost& host) {
-    HWND chooser = WaitForChooser();
-    seen.chooserTitle = driver::StaticTexts(chooser);
-    if (!driver::WaitUntil([&] { return SelectedFolderName(chooser) == host.Name(); })) {
-        GiveUp("the chooser did not preselect the host folder");
-    }
-    driver::PressButton(chooser, IDOK);
-}
-
-void CancelChooser(Seen& seen) {
-    HWND chooser = WaitForChooser();
-    seen.chooserTitle = driver::StaticTexts(chooser);
-    driver::PressButton(chooser, IDCANCEL);
-}
-
 std::string AnswerMessageBox(const char* title) {
-    HWND box = driver::WaitForWindow(kChooserClass, title);
-    if (box == nullptr) {
-        GiveUp(title);
-    }
-    const std::string text = driver::StaticTexts(box);
+    HWND box = Require(driver::WaitForWindow("#32770", title), title);
+    const std::string text = driver::NormaliseLineEnds(driver::StaticTexts(box));
     driver::PressButton(box, IDOK);
     return text;
 }
 
-void FinishProgress(Seen& seen) {
-    HWND progress = driver::WaitForWindow("", "Fortschritt ...");
-    if (progress == nullptr) {
-        GiveUp("no progress window");
+// Chooses the preselected host folder (or cancels) and answers what follows.
+void PlayUser(const ScratchHost& host, Seen& seen, bool accept, bool expectWarning = false) {
+    HWND chooser = Require(driver::WaitForWindow("#32770", ""), "folder chooser");
+    if (driver::StaticTexts(chooser).find("Wählen Sie einen Pfad aus") == std::string::npos) {
+        Require(nullptr, "chooser title");
     }
-    HWND logField = driver::WaitForControl(progress, 100);
-    HWND finish = driver::WaitForControl(progress, 101);
-    if (logField == nullptr || finish == nullptr) {
-        GiveUp("no log field or finish button");
+    if (!accept) {
+        driver::PressButton(chooser, IDCANCEL);
+        seen.cancelMessage = AnswerMessageBox("Abbruch");
+        return;
     }
-    if (!driver::WaitUntil([&] {
-            return driver::WindowText(logField).find("um die Library") != std::string::npos;
-        })) {
-        GiveUp("the log never reached its end");
+    // Pressing OK on anything but the host folder would send the files somewhere unknown.
+    if (!driver::WaitUntil([&] { return driver::SelectedTreeText(chooser) == host.Name(); })) {
+        Require(nullptr, "preselected host folder");
     }
+    driver::PressButton(chooser, IDOK);
+    if (expectWarning) {
+        seen.warning = AnswerMessageBox("Achtung");
+    }
+    HWND progress = Require(driver::WaitForWindow("", "Fortschritt ..."), "progress window");
+    HWND logField = Require(driver::WaitForControl(progress, 100), "log field");
+    HWND finish = Require(driver::WaitForControl(progress, 101), "finish button");
+    driver::WaitUntil(
+        [&] { return driver::WindowText(logField).find("einzubinden.") != std::string::npos; });
     seen.log = driver::NormaliseLineEnds(driver::WindowText(logField));
-    // The run must still be waiting: a close request is not an answer.
+    // A close request is no answer: the run keeps waiting for "Fertig".
     PostMessageA(progress, WM_CLOSE, 0, 0);
     Sleep(200);
-    if (!IsWindow(progress)) {
-        GiveUp("the progress window closed without Fertig");
-    }
+    Require(IsWindow(progress) ? progress : nullptr, "progress window after a close request");
     driver::PostClick(finish);
 }
 
-template <typename Play> int RunWithUser(Play play) {
-    std::thread user(play);
+int RunWithUser(const ScratchHost& host, Seen& seen, bool accept, bool expectWarning = false) {
+    std::thread user([&] { PlayUser(host, seen, accept, expectWarning); });
     const int exitCode = RunInstaller();
     user.join();
     return exitCode;
 }
 
-const char* const kCleanLog = "Starte die Installation ...\n"
-                              "\n"
-                              "Library entpackt\n"
-                              "Library Hilfe entpackt\n"
-                              "Directory <Examples> erstellt\n"
-                              "Directory <Examples\\ZentLibs> erstellt\n"
-                              "Beispiel 1 entpackt\n"
+const char* const kCleanLog = "Starte die Installation ...\n\nLibrary entpackt\n"
+                              "Library Hilfe entpackt\nDirectory <Examples> erstellt\n"
+                              "Directory <Examples\\ZentLibs> erstellt\nBeispiel 1 entpackt\n"
                               "Beispiel 2 entpackt\n"
-                              "Directory <Examples\\ZentLibs\\Bilder> erstellt\n"
-                              "Bild entpackt\n"
-                              "\n"
-                              "Installation erfolgreich abgeschlossen\n"
-                              "\n"
+                              "Directory <Examples\\ZentLibs\\Bilder> erstellt\nBild entpackt\n"
+                              "\nInstallation erfolgreich abgeschlossen\n\n"
                               "Sollte PureBasic laufen, starten Sie bitte neu\n"
                               "um die Library und deren Hilfe einzubinden.";
 
-std::string RecordValue(const char* name) {
+std::string RecordedVersion() {
     char value[64] = {};
     DWORD size = sizeof value - 1;
-    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Velkadia\\Qorp400", name, RRF_RT_REG_SZ, nullptr,
-                     value, &size) != ERROR_SUCCESS) {
-        return "<none>";
-    }
+    RegGetValueA(HKEY_CURRENT_USER, "Software\\Velkadia\\Qorp400", "Version", RRF_RT_REG_SZ,
+                 nullptr, value, &size);
     return value;
 }
 
-void ExpectCarriedFilesIn(const std::string& dir) {
+void ExpectCarriedFilesIn(const ScratchHost& host) {
     for (PayloadIndex index :
          {kLibraryItem, kHelpItem, kExample1Item, kExample2Item, kExamplePictureItem}) {
         const PayloadItem& item = PayloadItemAt(index);
-        const FileBytes written = ReadWholeFile(dir + item.target);
-        ASSERT_TRUE(written.ok) << item.target;
-        EXPECT_TRUE(written.bytes == std::vector<unsigned char>(item.bytes, item.bytes + item.size))
+        const FileBytes written = ReadWholeFile(host.Path() + item.target);
+        EXPECT_TRUE(written.ok &&
+                    written.bytes == std::vector<unsigned char>(item.bytes, item.bytes + item.size))
             << item.target;
     }
 }
 
 } // namespace
 
-TEST(InstallRun, FreshInstallWritesTheFilesLogsEveryStepAndRecordsTheVersion) {
+TEST(InstallRun, FreshAndRepeatedInstallsWriteEveryFileAndRecordTheVersion) {
     ScratchHost host;
-    host.AddPureBasicExe();
-    host.AddLibraryFolders();
+    Seen first, second;
+    EXPECT_EQ(RunWithUser(host, first, true), 0);
+    EXPECT_EQ(first.log, kCleanLog);
+    ExpectCarriedFilesIn(host);
+    EXPECT_FALSE(host.Has("setup_picture.bmp"));
+    EXPECT_EQ(RecordedVersion(), "1006");
 
-    Seen seen;
-    EXPECT_EQ(RunWithUser([&] {
-                  AcceptChooser(seen, host);
-                  FinishProgress(seen);
-              }),
-              0);
-    EXPECT_NE(seen.chooserTitle.find("Wählen Sie einen Pfad aus"), std::string::npos);
-    EXPECT_EQ(seen.log, kCleanLog);
-    ExpectCarriedFilesIn(host.Path());
-    EXPECT_FALSE(Exists(host.Path() + "setup_picture.bmp"));
-    EXPECT_EQ(RecordValue("Version"), "1006");
-    EXPECT_EQ(RecordValue("Date"), "12.07.2007");
-
-    // A second run into the same folder overwrites the files and creates no directory.
-    Seen again;
-    EXPECT_EQ(RunWithUser([&] {
-                  AcceptChooser(again, host);
-                  FinishProgress(again);
-              }),
-              0);
-    EXPECT_EQ(again.log.find("Directory"), std::string::npos);
-    EXPECT_NE(again.log.find("\nInstallation erfolgreich abgeschlossen\n"), std::string::npos);
-    ExpectCarriedFilesIn(host.Path());
+    // The folders exist now: the second run logs no directory and overwrites the files.
+    EXPECT_EQ(RunWithUser(host, second, true), 0);
+    EXPECT_EQ(second.log.find("Directory"), std::string::npos);
+    EXPECT_NE(second.log.find("\nInstallation erfolgreich abgeschlossen\n"), std::string::npos);
+    ExpectCarriedFilesIn(host);
 }
 
 TEST(InstallRun, ALockedLibraryFileIsLoggedAndTheRunStillCompletes) {
     ScratchHost host;
-    host.AddPureBasicExe();
-    host.AddLibraryFolders();
     const std::string library = host.Path() + PayloadItemAt(kLibraryItem).target;
     std::ofstream(library) << "old";
-    // Held open without sharing, the file cannot be replaced (the read-only attribute does
-    // not stop an administrator).
+    // Held open without sharing, the file cannot be replaced (the read-only attribute does not
+    // stop an administrator).
     OwnedFile lock(
         CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock.Valid());
-    ASSERT_EQ(CreateFileA(library.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                          nullptr, OPEN_EXISTING, 0, nullptr),
-              INVALID_HANDLE_VALUE);
 
     Seen seen;
-    EXPECT_EQ(RunWithUser([&] {
-                  AcceptChooser(seen, host);
-                  FinishProgress(seen);
-              }),
-              0);
-    EXPECT_NE(seen.log.find("\nLibrary nicht entpackt\n"), std::string::npos) << seen.log;
-    EXPECT_NE(seen.log.find("\nLibrary Hilfe entpackt\n"), std::string::npos);
-    EXPECT_NE(seen.log.find("\nBild entpackt\n"), std::string::npos);
-    EXPECT_NE(seen.log.find("\n\nInstallation mit Fehlern beendet\n"), std::string::npos);
-    EXPECT_EQ(RecordValue("Version"), "1006"); // recorded whatever the extraction said
+    EXPECT_EQ(RunWithUser(host, seen, true), 0);
+    EXPECT_NE(seen.log.find("\nLibrary nicht entpackt\nLibrary Hilfe entpackt\n"),
+              std::string::npos)
+        << seen.log;
+    EXPECT_NE(seen.log.find("\nBild entpackt\n\nInstallation mit Fehlern beendet\n"),
+              std::string::npos);
+    EXPECT_EQ(RecordedVersion(), "1006"); // recorded whatever the extraction said
 }
 
 TEST(InstallRun, AFolderWithoutPureBasicIsWarnedAboutAndPrepared) {
-    for (const char* exe : {static_cast<const char*>(""), static_cast<const char*>(nullptr)}) {
-        ScratchHost host;
-        if (exe != nullptr) {
-            host.AddPureBasicExe(exe); // a 0-byte program counts as missing
-        }
+    for (const char* exe : {static_cast<const char*>(nullptr), ""}) { // missing, or 0 bytes
+        ScratchHost host(exe, false);
         Seen seen;
-        EXPECT_EQ(RunWithUser([&] {
-                      AcceptChooser(seen, host);
-                      seen.warning = AnswerMessageBox("Achtung");
-                      FinishProgress(seen);
-                  }),
-                  0);
-        EXPECT_EQ(driver::NormaliseLineEnds(seen.warning),
-                  "Im angegebenen Pfad befindet sich keine PureBasic.exe.\n"
-                  "Möglicherweise wird die Installation unvollständig ausgeführt.");
-        EXPECT_TRUE(Exists(host.Path() + "PureLibraries\\UserLibraries"));
+        EXPECT_EQ(RunWithUser(host, seen, true, true), 0);
+        EXPECT_EQ(seen.warning, "Im angegebenen Pfad befindet sich keine PureBasic.exe.\n"
+                                "Möglicherweise wird die Installation unvollständig ausgeführt.");
+        EXPECT_TRUE(host.Has("PureLibraries\\UserLibraries"));
         EXPECT_EQ(seen.log, kCleanLog);
     }
 }
 
 TEST(InstallRun, CancellingTheChooserEndsTheRunWithNothingWritten) {
     ScratchHost host;
-    host.AddPureBasicExe();
     Seen seen;
-    EXPECT_EQ(RunWithUser([&] {
-                  CancelChooser(seen);
-                  seen.cancelMessage = AnswerMessageBox("Abbruch");
-              }),
-              0);
+    EXPECT_EQ(RunWithUser(host, seen, false), 0);
     EXPECT_EQ(seen.cancelMessage, "falscher Pfad - bitte wiederholen");
-    EXPECT_FALSE(Exists(host.Path() + "Help"));
-    EXPECT_FALSE(Exists(host.Path() + "Examples"));
-    EXPECT_EQ(RecordValue("Version"), "<none>");
+    EXPECT_FALSE(host.Has("Help"));
+    EXPECT_FALSE(host.Has("Examples"));
+    EXPECT_EQ(RecordedVersion(), "");
     EXPECT_EQ(driver::FindOwnWindow("", "Fortschritt ..."), nullptr);
 }

@@ -1,5 +1,8 @@
 #include "support/window_driver.h"
 
+#include <commctrl.h>
+
+#include <cstdio>
 #include <vector>
 
 namespace driver {
@@ -81,8 +84,8 @@ std::string WindowText(HWND window) {
     const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
     // Rich edit counts CR as CR LF, and a buffer that is too small yields nothing: leave room.
     std::string text(static_cast<size_t>(length) * 2 + 16, '\0');
-    const LRESULT copied = SendMessageA(window, WM_GETTEXT, text.size(),
-                                        reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied =
+        SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied));
     return text;
 }
@@ -97,7 +100,9 @@ std::string StaticTexts(HWND dialog) {
     return joined;
 }
 
-void PostClick(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+void PostClick(HWND button) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
 
 bool PressButton(HWND dialog, int id) {
     HWND button = WaitForControl(dialog, id, 5000);
@@ -106,6 +111,34 @@ bool PressButton(HWND dialog, int id) {
     }
     PostClick(button);
     return true;
+}
+
+std::string SelectedTreeText(HWND dialog) {
+    HWND tree = FindWindowExA(dialog, nullptr, WC_TREEVIEWA, nullptr);
+    for (HWND child = GetWindow(dialog, GW_CHILD); tree == nullptr && child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        tree = FindWindowExA(child, nullptr, WC_TREEVIEWA, nullptr);
+    }
+    char text[MAX_PATH] = {};
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT;
+    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    if (tree == nullptr || item.hItem == nullptr ||
+        !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
+        return "";
+    }
+    return text;
+}
+
+HWND Require(HWND window, const char* what) {
+    if (window == nullptr) {
+        std::fprintf(stderr, "window driver: no %s\n", what);
+        std::fflush(stderr);
+        TerminateProcess(GetCurrentProcess(), 3);
+    }
+    return window;
 }
 
 std::string NormaliseLineEnds(const std::string& text) {

@@ -31,6 +31,13 @@ std::string StaticTexts(HWND dialog);
 void PostClick(HWND button);
 bool PressButton(HWND dialog, int id);
 
+// The text of the selected item of the first tree view inside the dialog ("" when none).
+std::string SelectedTreeText(HWND dialog);
+
+// Ends the process when the window is missing: a driver that cannot find what it waits for
+// must fail the test at once instead of leaving the program under test blocked.
+HWND Require(HWND window, const char* what);
+
 // CR LF and lone CR become LF.
 std::string NormaliseLineEnds(const std::string& text);
 
