@@ -39,12 +39,15 @@ ensure_packages() {
         "${quorrel_packages[@]}" >/dev/null
 }
 
+# Builds the named targets (everything when none are named).
 build_product() {
     if [[ ! -f $BUILD_DIR/CMakeCache.txt ]]; then
         cmake -S "$QUORREL_ROOT" -B "$BUILD_DIR" --toolchain "$QUORREL_ROOT/cmake/mingw-i686.cmake" \
-            -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+            -DCMAKE_BUILD_TYPE=Release >/dev/null
     fi
-    cmake --build "$BUILD_DIR" -j "$(nproc)" -- --no-print-directory
+    local targets=()
+    (($#)) && targets=(--target "$@")
+    cmake --build "$BUILD_DIR" -j "$(nproc)" "${targets[@]}" -- --no-print-directory
 }
 
 # Starts a private Xvfb and exports DISPLAY; stopped by stop_services.

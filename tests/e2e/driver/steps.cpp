@@ -1,6 +1,7 @@
 #include "tests/e2e/driver/steps.h"
 
 #include "tests/e2e/driver/product_windows.h"
+#include "tests/e2e/driver/screenshot.h"
 #include "tests/e2e/driver/tree_selection.h"
 
 #include <functional>
@@ -275,6 +276,20 @@ std::wstring AwaitExit(const Step& step, RunContext& context) {
     return L"";
 }
 
+// Waits until the setup shows a window, lets it paint, then saves the whole screen.
+std::wstring TakeScreenshot(const Step& step, RunContext& context) {
+    if (step.args.size() != 1) {
+        return L"screenshot needs a file name";
+    }
+    std::wstring error = Await(context, L"a window to show",
+                               [&] { return !VisibleWindowsOf(context.product.Id()).empty(); });
+    if (!error.empty()) {
+        return error;
+    }
+    Sleep(700);
+    return SaveScreenshot(step.args[0]);
+}
+
 } // namespace
 
 std::wstring PerformStep(const Step& step, RunContext& context) {
@@ -295,6 +310,9 @@ std::wstring PerformStep(const Step& step, RunContext& context) {
     }
     if (step.keyword == L"exit") {
         return AwaitExit(step, context);
+    }
+    if (step.keyword == L"screenshot") {
+        return TakeScreenshot(step, context);
     }
     if (step.keyword == L"timeout") {
         std::optional<DWORD> seconds =
