@@ -4,151 +4,95 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace {
 
 using std::string_literals::operator""s;
 
-const Text kApplicationsCommand = R"(Applications\PureBasic.exe\shell\open\command)";
-const Text kShellEntryCommand = R"(PureBasic.exe\shell\open\command)";
+const Text kApplications = R"(Applications\PureBasic.exe\shell\open\command)";
+const Text kShellEntry = R"(PureBasic.exe\shell\open\command)";
 
-// The shell entries host discovery reads, made in this test prefix's classes root and removed
-// again; none of them may be there before.
+// The shell entries host discovery reads, made in the throwaway classes root of the test run.
 class HostDiscovery : public ::testing::Test {
   protected:
-    const std::vector<Text> kTopKeys = {R"(Applications\PureBasic.exe)",
-                                        "PureBasic.exe",
-                                        ".pb",
-                                        "QuorrelTest.pb",
-                                        ".qtx",
-                                        "QuorrelTest.qtx"};
-
-    void SetUp() override {
-        for (const Text& key : kTopKeys) {
-            ASSERT_FALSE(KeyIsThere(kHkeyClassesRoot, key)) << key << " is there before the test";
-        }
-    }
+    void SetUp() override { TearDown(); }
     void TearDown() override {
-        for (const Text& key : kTopKeys) {
-            EXPECT_TRUE(RemoveKeyTree(kHkeyClassesRoot, key)) << key;
+        for (const Text key :
+             {R"(Applications\PureBasic.exe)", "PureBasic.exe", ".pb", "QT.pb", ".qtx", "QT.qtx"}) {
+            ASSERT_TRUE(RemoveKeyTree(kHkeyClassesRoot, key)) << key;
         }
     }
-    static void Command(const Text& path, const Text& command, DWORD type = REG_SZ) {
+    static void Command(const Text& path, const std::string& command, DWORD type = REG_SZ) {
         ASSERT_TRUE(MakeKey(kHkeyClassesRoot, path));
         ASSERT_TRUE(PutRawValue(kHkeyClassesRoot, path, "", type, command + '\0'));
     }
-    static void FileType(const Text& extension, const Text& typeName, const Text& command) {
-        Command("." + extension, typeName);
-        Command(typeName + R"(\Shell\Open\Command)", command);
+    static Text HostWith(const Text& path, const std::string& command, DWORD type = REG_SZ) {
+        Command(path, command, type);
+        return FindHostDirectory();
+    }
+    static void FileType(const Text& extension, const Text& command) {
+        Command("." + extension, "QT." + extension);
+        Command("QT." + extension + R"(\Shell\Open\Command)", command);
     }
 };
 
-TEST_F(HostDiscovery, RunsOnTheNtRoadHere) {
-    // The top bit of GetVersion is clear on every NT-family system, Wine included.
-    EXPECT_TRUE(IsNtPlatform());
-}
-
-struct DirectCase {
-    const char* command;
-    DWORD type;
-    const char* expected;
-};
-
-TEST_F(HostDiscovery, ApplicationsEntryGivesTheDirectoryWithItsCase) {
-    const std::vector<DirectCase> cases = {
-        {R"("C:\Program Files\PureBasic\PureBasic.exe" "%1")", REG_SZ,
-         R"(C:\Program Files\PureBasic\)"},
-        {R"("C:\PB\PureBasic.exe")", REG_SZ, R"(C:\PB\)"},
-        {R"(D:\PB\PureBasic.exe "%1")", REG_SZ, R"(D:\PB\)"},
-        {R"("C:\pb\purebasic.exe" "%1")", REG_SZ, R"(C:\pb\)"},
-        // Read whatever its type.
-        {R"("C:\PB\PureBasic.exe" "%1")", REG_EXPAND_SZ, R"(C:\PB\)"},
-        {R"("C:\PB\PureBasic.exe" "%1")", REG_BINARY, R"(C:\PB\)"},
-        {R"("C:\Tools\Editor.exe" "%1")", REG_SZ, ""},
-    };
-    for (const DirectCase& direct : cases) {
-        SCOPED_TRACE(direct.command);
-        Command(kApplicationsCommand, direct.command, direct.type);
-        EXPECT_EQ(FindHostDirectory(), direct.expected);
-    }
-}
-
-TEST_F(HostDiscovery, ACommandTooLongForTheDirectReadIsTakenAsStringValue) {
-    const Text command = "\"C:\\" + Text(520, 'x') + R"(\PureBasic.exe" "%1")";
-    Command(kApplicationsCommand, command);
-    EXPECT_EQ(FindHostDirectory(), "C:\\" + Text(520, 'X') + "\\");
+TEST_F(HostDiscovery, TheApplicationsEntryGivesTheDirectoryWithItsCaseWhateverItsType) {
+    EXPECT_EQ(HostWith(kApplications, R"("C:\Program Files\PB\PureBasic.exe" "%1")"),
+              R"(C:\Program Files\PB\)");
+    EXPECT_EQ(HostWith(kApplications, R"(D:\PB\PureBasic.exe "%1")"), R"(D:\PB\)");
+    EXPECT_EQ(HostWith(kApplications, R"("C:\pb\purebasic.exe")", REG_EXPAND_SZ), R"(C:\pb\)");
+    EXPECT_EQ(HostWith(kApplications, R"("C:\PB\PureBasic.exe" "%1")", REG_BINARY), R"(C:\PB\)");
+    // Too long for the direct read: the string-value read of the same key takes it.
+    EXPECT_EQ(HostWith(kApplications, "\"C:\\" + Text(520, 'x') + R"(\PureBasic.exe" "%1")"),
+              "C:\\" + Text(520, 'X') + "\\");
 }
 
 TEST_F(HostDiscovery, ValuesThatAreNoCommandLeadToTheNextRoad) {
-    const std::vector<std::string> odd = {"", "\0\0\0\0"s, "\x01\x02\x03\x04"s,
-                                          std::string(70000, 'p')};
-    for (const std::string& bytes : odd) {
-        SCOPED_TRACE(bytes.size());
-        ASSERT_TRUE(MakeKey(kHkeyClassesRoot, kApplicationsCommand));
-        ASSERT_TRUE(PutRawValue(kHkeyClassesRoot, kApplicationsCommand, "", REG_BINARY, bytes));
-        Command(kShellEntryCommand, R"("E:\Apps\PureBasic\PureBasic.exe" "%1")");
-        EXPECT_EQ(FindHostDirectory(), R"(E:\APPS\PUREBASIC\)");
+    Command(kShellEntry, R"("E:\Apps\PureBasic\PureBasic.exe" "%1")");
+    ASSERT_TRUE(MakeKey(kHkeyClassesRoot, kApplications));
+    for (const std::string& bytes : {""s, "\0\0\0"s, "\x01\x02\x03"s, std::string(70000, 'p')}) {
+        ASSERT_TRUE(PutRawValue(kHkeyClassesRoot, kApplications, "", REG_BINARY, bytes));
+        EXPECT_EQ(FindHostDirectory(), R"(E:\APPS\PUREBASIC\)") << bytes.size();
     }
 }
 
-TEST_F(HostDiscovery, TheShellEntryOfPureBasicIsFoundBySearch) {
-    Command(R"(PureBasic.exe\shell\edit\command)", R"("E:\Edit\PureBasic.exe" "%1")");
-    Command(kShellEntryCommand, R"("E:\Open\PureBasic.exe" "%1")");
+TEST_F(HostDiscovery, EarlierRoadsWinAndOtherProgramsCountAsNothing) {
+    EXPECT_EQ(FindHostDirectory(), "");
+    FileType("pb", R"("C:\Tools\Editor.exe" "%1")");
+    Command(kShellEntry, R"("C:\Tools\Editor.exe" "%1")");
+    Command(kApplications, R"("C:\Tools\Editor.exe" "%1")");
+    EXPECT_EQ(FindHostDirectory(), "");
+    EXPECT_EQ(HostWith(R"(QT.pb\Shell\Open\Command)", R"("F:\Pb\PureBasic.exe" "%1")"), R"(F:\PB\)");
     // "edit" comes before "open" among the subkeys of "shell".
-    EXPECT_EQ(FindHostDirectory(), R"(E:\EDIT\)");
+    Command(kShellEntry, R"("E:\Open\PureBasic.exe" "%1")");
+    EXPECT_EQ(HostWith(R"(PureBasic.exe\shell\edit\command)", R"("E:\Ed\PureBasic.exe")"),
+              R"(E:\ED\)");
+    EXPECT_EQ(HostWith(kApplications, R"("C:\One\PureBasic.exe" "%1")"), R"(C:\One\)");
 }
 
-TEST_F(HostDiscovery, TheFileTypeOfPbIsTheLastRoad) {
-    FileType("pb", "QuorrelTest.pb", R"("F:\PB4\PureBasic.exe" "%1")");
-    EXPECT_EQ(FindHostDirectory(), R"(F:\PB4\)");
-}
-
-TEST_F(HostDiscovery, EarlierRoadsWin) {
-    FileType("pb", "QuorrelTest.pb", R"("F:\Four\PureBasic.exe" "%1")");
-    Command(kShellEntryCommand, R"("E:\Three\PureBasic.exe" "%1")");
-    EXPECT_EQ(FindHostDirectory(), R"(E:\THREE\)");
-    Command(kApplicationsCommand, R"("C:\One\PureBasic.exe" "%1")");
-    EXPECT_EQ(FindHostDirectory(), R"(C:\One\)");
-}
-
-TEST_F(HostDiscovery, NothingRegisteredOrOtherProgramsGiveEmptyText) {
-    EXPECT_EQ(FindHostDirectory(), "");
-    Command(kApplicationsCommand, R"("C:\Tools\Editor.exe" "%1")");
-    Command(kShellEntryCommand, R"("C:\Tools\Editor.exe" "%1")");
-    FileType("pb", "QuorrelTest.pb", R"("C:\Tools\Editor.exe" "%1")");
-    EXPECT_EQ(FindHostDirectory(), "");
-}
-
-TEST_F(HostDiscovery, Windows9xReadsTheLocalMachineClasses) {
+TEST_F(HostDiscovery, Windows9xReadsTheLocalMachineClassesInUpperCase) {
+    EXPECT_TRUE(IsNtPlatform());
     // HKEY_LOCAL_MACHINE\SOFTWARE\Classes is the classes root seen from the machine.
-    Command(kApplicationsCommand, R"("D:\Tools\PureBasic\PureBasic.exe" "%1")");
-    EXPECT_EQ(FindHostDirectoryOn(false), R"(D:\TOOLS\PUREBASIC\)");
-    Command(kShellEntryCommand, R"("D:\Direct\PureBasic.exe" "%1")");
+    Command(kApplications, R"("D:\Tools\PB\PureBasic.exe" "%1")");
+    EXPECT_EQ(FindHostDirectoryOn(false), R"(D:\TOOLS\PB\)");
+    Command(kShellEntry, R"("D:\Direct\PureBasic.exe" "%1")");
     EXPECT_EQ(FindHostDirectoryOn(false), R"(D:\Direct\)");
 }
 
-TEST_F(HostDiscovery, AssociatedProgramIsThePathThroughExe) {
-    const std::vector<std::pair<Text, Text>> cases = {
-        {R"("C:\Program Files\Internet Explorer\iexplore.exe" -nohome)",
-         R"(C:\Program Files\Internet Explorer\iexplore.exe)"},
-        {R"(C:\Browser\browser.exe -url "%1")", R"(C:\Browser\browser.exe )"},
-        {R"("C:\Tools\open.cmd" "%1")", R"("C:\Tools\open.cmd" "%1")"},
-        {Text(254, 'c'), Text(254, 'c')},
-        {Text(255, 'c'), ""},
-    };
-    for (const auto& [command, program] : cases) {
-        SCOPED_TRACE(command);
-        FileType("qtx", "QuorrelTest.qtx", command);
-        EXPECT_EQ(FindAssociatedProgram("qtx"), program);
+TEST_F(HostDiscovery, AssociatedProgramIsThePathThroughExeOrEmptyWhenAStepFails) {
+    EXPECT_EQ(FindAssociatedProgram("qtx"), "");
+    Command(".qtx", "QT.qtx");
+    EXPECT_EQ(FindAssociatedProgram("qtx"), "");
+    for (const auto& [command, program] : std::vector<std::pair<Text, Text>>{
+             {R"("C:\Program Files\IE\iexplore.exe" -nohome)",
+              R"(C:\Program Files\IE\iexplore.exe)"},
+             {R"("C:\Tools\open.cmd" "%1")", R"("C:\Tools\open.cmd" "%1")"},
+             {Text(254, 'c'), Text(254, 'c')},
+             {Text(255, 'c'), ""}}) {
+        FileType("qtx", command);
+        EXPECT_EQ(FindAssociatedProgram("qtx"), program) << command;
     }
-}
-
-TEST_F(HostDiscovery, AssociatedProgramIsEmptyWhenAStepFails) {
-    EXPECT_EQ(FindAssociatedProgram("qtx"), "");
-    Command(".qtx", "QuorrelTest.qtx");
-    EXPECT_EQ(FindAssociatedProgram("qtx"), "");
     Command(".qtx", Text(255, 't'));
     EXPECT_EQ(FindAssociatedProgram("qtx"), "");
 }

@@ -1,29 +1,31 @@
 #include "support/scratch_folder.h"
 
-#include "runtime/owned_handle.h"
-
 #include <windows.h>
+
+#include <fstream>
+#include <iterator>
 
 namespace {
 
-void RemoveTree(const std::string& folder) {
+std::vector<std::string> NamesIn(const std::string& folder) {
+    std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
     const HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") {
-                continue;
-            }
-            const std::string path = folder + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + "\\");
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &entry)) {
+        if (entry.cFileName != std::string(".") && entry.cFileName != std::string("..")) {
+            names.push_back(entry.cFileName);
+        }
+    }
+    FindClose(search);
+    return names;
+}
+
+void RemoveTree(const std::string& folder) {
+    for (const std::string& name : NamesIn(folder)) {
+        SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileA((folder + name).c_str())) {
+            RemoveTree(folder + name + "\\");
+        }
     }
     RemoveDirectoryA(folder.c_str());
 }
@@ -32,18 +34,12 @@ void RemoveTree(const std::string& folder) {
 
 ScratchFolder::ScratchFolder() {
     char temp[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathA(sizeof temp, temp);
-    if (length == 0 || length > MAX_PATH) {
-        return;
-    }
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    GetTempPathA(sizeof temp, temp);
+    for (int attempt = 0; path_.empty() && temp[0] != '\0' && attempt < 100; ++attempt) {
         const std::string candidate = std::string(temp) + "quorrel-test-" +
                                       std::to_string(GetCurrentProcessId()) + "-" +
                                       std::to_string(GetTickCount() + attempt);
-        if (CreateDirectoryA(candidate.c_str(), nullptr)) {
-            path_ = candidate + "\\";
-            return;
-        }
+        path_ = CreateDirectoryA(candidate.c_str(), nullptr) ? candidate + "\\" : "";
     }
 }
 
@@ -54,65 +50,28 @@ ScratchFolder::~ScratchFolder() {
 }
 
 bool ScratchFolder::MakeFolders(const std::string& relative) const {
-    std::string sofar = path_;
-    size_t start = 0;
-    while (start <= relative.size()) {
-        const size_t end = relative.find('\\', start);
-        sofar += relative.substr(start, end - start);
-        if (!CreateDirectoryA(sofar.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+    for (size_t end = 0; end != std::string::npos;) {
+        end = relative.find('\\', end + 1);
+        if (!CreateDirectoryA((path_ + relative.substr(0, end)).c_str(), nullptr) &&
+            GetLastError() != ERROR_ALREADY_EXISTS) {
             return false;
         }
-        if (end == std::string::npos) {
-            break;
-        }
-        sofar += "\\";
-        start = end + 1;
     }
     return true;
 }
 
 std::vector<std::string> ScratchFolder::Entries() const {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA((path_ + "*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        const std::string name = entry.cFileName;
-        if (name != "." && name != "..") {
-            names.push_back(name);
-        }
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    return names;
+    return NamesIn(path_);
 }
 
 FileBytes ReadWholeFile(const std::string& path) {
-    FileBytes result;
-    OwnedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        return result;
-    }
-    unsigned char chunk[65536];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr)) {
-        if (read == 0) {
-            result.ok = true;
-            break;
-        }
-        result.bytes.insert(result.bytes.end(), chunk, chunk + read);
-    }
-    return result;
+    std::ifstream file(path, std::ios::binary);
+    return {file.is_open(), {std::istreambuf_iterator<char>(file), {}}};
 }
 
 bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
-    OwnedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    return file &&
-           WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                     nullptr) &&
-           written == bytes.size() && file.Close();
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    file.close();
+    return !file.fail();
 }

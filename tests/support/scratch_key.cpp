@@ -3,23 +3,17 @@
 #include "registry/root_key_handle.h"
 #include "runtime/owned_handle.h"
 
+#include <sddl.h>
+
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 
-namespace {
-
-Text UniqueName() {
+ScratchKey::ScratchKey() {
     static LONG counter = 0;
-    char name[64];
-    std::snprintf(name, sizeof name, "p%lut%lun%ld", GetCurrentProcessId(), GetTickCount(),
-                  InterlockedIncrement(&counter));
-    return name;
-}
-
-} // namespace
-
-ScratchKey::ScratchKey() : path_("Software\\QuorrelTest\\" + UniqueName()) {
+    char name[80];
+    std::snprintf(name, sizeof name, "Software\\QuorrelTest\\p%lut%lun%ld", GetCurrentProcessId(),
+                  GetTickCount(), InterlockedIncrement(&counter));
+    path_ = name;
     MakeKey(kHkeyCurrentUser, path_);
 }
 
@@ -31,19 +25,16 @@ ScratchKey::~ScratchKey() {
 
 bool MakeKey(RootKey root, const Text& path) {
     // One level at a time: the ANSI calls refuse whole paths longer than 260 characters.
-    OwnedKey parent;
-    HKEY at = RootKeyHandle(root);
-    size_t from = 0;
-    while (from < path.size()) {
-        const size_t end = std::min(path.find('\\', from), path.size());
+    OwnedKey at;
+    for (size_t from = 0, end = 0; from < path.size(); from = end + 1) {
+        end = std::min(path.find('\\', from), path.size());
         OwnedKey child;
-        if (RegCreateKeyExA(at, path.substr(from, end - from).c_str(), 0, nullptr, 0,
-                            KEY_ALL_ACCESS, nullptr, child.Out(), nullptr) != ERROR_SUCCESS) {
+        if (RegCreateKeyExA(at ? at.Get() : RootKeyHandle(root),
+                            path.substr(from, end - from).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, child.Out(), nullptr) != ERROR_SUCCESS) {
             return false;
         }
-        parent = std::move(child);
-        at = parent.Get();
-        from = end + 1;
+        at = std::move(child);
     }
     return true;
 }
@@ -51,11 +42,9 @@ bool MakeKey(RootKey root, const Text& path) {
 bool PutRawValue(RootKey root, const Text& path, const Text& name, DWORD type,
                  const std::string& bytes) {
     OwnedKey key;
-    if (RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, KEY_SET_VALUE, key.Out()) !=
-        ERROR_SUCCESS) {
-        return false;
-    }
-    return RegSetValueExA(key.Get(), name.c_str(), 0, type,
+    return RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, KEY_SET_VALUE, key.Out()) ==
+               ERROR_SUCCESS &&
+           RegSetValueExA(key.Get(), name.c_str(), 0, type,
                           reinterpret_cast<const BYTE*>(bytes.data()),
                           static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
 }
@@ -74,20 +63,27 @@ bool KeyIsThere(RootKey root, const Text& path) {
 
 std::string RawStringValue(RootKey root, const Text& path, const Text& name) {
     OwnedKey key;
-    if (RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, KEY_READ, key.Out()) != ERROR_SUCCESS) {
-        return "<missing>";
-    }
+    std::string data(128 * 1024, '\0');
     DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
+    DWORD size = static_cast<DWORD>(data.size());
+    if (RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, KEY_READ, key.Out()) != ERROR_SUCCESS ||
+        RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS ||
         type != REG_SZ) {
         return "<missing>";
     }
-    std::vector<char> data(size + 1, '\0');
-    if (RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
-        return "<missing>";
-    }
-    return std::string(data.data(), size);
+    return data.substr(0, size);
+}
+
+bool MakeKeyReadOnly(const Text& path, bool readOnly) {
+    PSECURITY_DESCRIPTOR rights = nullptr;
+    OwnedKey key;
+    const bool done =
+        ConvertStringSecurityDescriptorToSecurityDescriptorA(
+            readOnly ? "D:P(A;;KR;;;WD)(A;;WD;;;OW)" : "D:P(A;;KA;;;WD)", SDDL_REVISION_1, &rights,
+            nullptr) &&
+        RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, key.Out()) == ERROR_SUCCESS &&
+        RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, rights) == ERROR_SUCCESS;
+    LocalFree(rights);
+    return done;
 }
