@@ -18,6 +18,7 @@ ScratchKey::ScratchKey() {
 }
 
 ScratchKey::~ScratchKey() {
+    MakeKeyReadOnly(path_, false);
     RemoveKeyTree(kHkeyCurrentUser, path_);
     // Leaves the common parent when this was the last test key in it.
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuorrelTest");

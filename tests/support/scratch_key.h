@@ -1,5 +1,6 @@
 // A key of its own below HKEY_CURRENT_USER\Software\QuorrelTest for one test, removed with
-// everything below it afterwards, and helpers to put raw values and keys into the registry.
+// everything below it afterwards (also when a test made it read-only), and helpers to put raw
+// values and keys into the registry.
 #pragma once
 
 #include "registry/root_keys.h"
