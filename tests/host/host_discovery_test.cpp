@@ -1,9 +1,11 @@
+#include "host/command_cuts.h"
 #include "host/host_discovery.h"
 #include "registry/root_keys.h"
 #include "support/scratch_key.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -63,7 +65,8 @@ TEST_F(HostDiscovery, EarlierRoadsWinAndOtherProgramsCountAsNothing) {
     Command(kShellEntry, R"("C:\Tools\Editor.exe" "%1")");
     Command(kApplications, R"("C:\Tools\Editor.exe" "%1")");
     EXPECT_EQ(FindHostDirectory(), "");
-    EXPECT_EQ(HostWith(R"(QT.pb\Shell\Open\Command)", R"("F:\Pb\PureBasic.exe" "%1")"), R"(F:\PB\)");
+    EXPECT_EQ(HostWith(R"(QT.pb\Shell\Open\Command)", R"("F:\Pb\PureBasic.exe" "%1")"),
+              R"(F:\PB\)");
     // "edit" comes before "open" among the subkeys of "shell".
     Command(kShellEntry, R"("E:\Open\PureBasic.exe" "%1")");
     EXPECT_EQ(HostWith(R"(PureBasic.exe\shell\edit\command)", R"("E:\Ed\PureBasic.exe")"),
@@ -72,7 +75,7 @@ TEST_F(HostDiscovery, EarlierRoadsWinAndOtherProgramsCountAsNothing) {
 }
 
 TEST_F(HostDiscovery, Windows9xReadsTheLocalMachineClassesInUpperCase) {
-    EXPECT_TRUE(IsNtPlatform());
+    EXPECT_TRUE(IsNtPlatform()) << "Wine counts as the NT family";
     // HKEY_LOCAL_MACHINE\SOFTWARE\Classes is the classes root seen from the machine.
     Command(kApplications, R"("D:\Tools\PB\PureBasic.exe" "%1")");
     EXPECT_EQ(FindHostDirectoryOn(false), R"(D:\TOOLS\PB\)");
@@ -95,6 +98,29 @@ TEST_F(HostDiscovery, AssociatedProgramIsThePathThroughExeOrEmptyWhenAStepFails)
     }
     Command(".qtx", Text(255, 't'));
     EXPECT_EQ(FindAssociatedProgram("qtx"), "");
+}
+
+// The registry-driven tests above walk every road once; these are the odd commands.
+TEST(CommandCuts, EachRoadCutsTheHostDirectoryOutOfItsCommand) {
+    const std::tuple<Text (*)(const Text&), const char*, const char*> cuts[] = {
+        {DirectCommandDirectory, R"(D:\PB 4\PureBasic.exe /x "%1")", R"(D:\PB 4\)"},
+        {DirectCommandDirectory, R"("C:\PB\PureBasic.exe" /PORT "C:\x\%1")", R"(C:\PB\)"},
+        {DirectCommandDirectory, R"("C:\PB\PureBasic.exe)", R"(C:\PB\)"},
+        {DirectCommandDirectory, R"(PureBasic.exe "%1")", ""},
+        {ToolkitCommandDirectory, R"(d:\pb\purebasic.exe)", R"(D:\PB\)"},
+        {SearchedCommandDirectory, R"("E:\Apps\Editor.exe" "E:\PB\PureBasic.exe")", ""},
+        {AssociatedProgramDirectory, R"(F:\PB4\PureBasic.exe )", R"(F:\PB4\)"},
+        // Unquoted, the one character after ".exe" stays.
+        {ProgramOfOpenCommand, R"(C:\Web\browser.exe -url "%1")", R"(C:\Web\browser.exe )"},
+        {ProgramOfOpenCommand, R"(C:\Web\BROWSER.EXE)", R"(C:\Web\BROWSER.EXE)"},
+    };
+    for (const auto& [cut, command, expected] : cuts) {
+        EXPECT_EQ(cut(command), expected) << command;
+    }
+    // Default values are read up to a zero byte, never past their bytes.
+    EXPECT_EQ(TextUpToZeroByte("abcdef", 3), "abc");
+    EXPECT_EQ(TextOfTerminatedBytes("ab\0cd", 5), "ab");
+    EXPECT_EQ(TextOfTerminatedBytes("abc", 4), "abc");
 }
 
 } // namespace

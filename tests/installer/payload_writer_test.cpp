@@ -1,4 +1,6 @@
-// Writing the carried files into an install directory. The install-run tests write them all.
+// The carried files as linked into the program, and writing them into an install directory
+// (the install-run tests write them all). The build checks each file's kind in depth.
+#include "installer/payload.h"
 #include "installer/payload_writer.h"
 
 #include "runtime/file_write_hook.h"
@@ -15,6 +17,35 @@
 #include <vector>
 
 namespace {
+
+using std::string_literals::operator""s;
+
+// Sizes of the carried files the build linked, measured by the build itself.
+constexpr int64_t kFileSizes[kPayloadItemCount] = {QUORREL_PAYLOAD_SIZES};
+
+TEST(CarriedFiles, EachBlockIsTheWholeFileOfItsKindRightAfterThePreviousOne) {
+    // The first bytes of each file, and where it goes (nullptr: shown, never written).
+    const std::tuple<PayloadIndex, std::string, const char*> expected[] = {
+        {kLibraryItem, "ERUP", "purelibraries\\userlibraries\\Quorrel_400"},
+        {kHelpItem, "ITSF\3\0\0\0"s, "help\\Quorrel400.chm"},
+        {kExample1Item, "; Testprogramm\r\n", "examples\\ZentLibs\\ostrel.pb"},
+        {kExample2Item, "; Testprogramm Drucken\r\n", "examples\\ZentLibs\\ostrel_using_sample.pb"},
+        {kDialogPictureItem, "BM", nullptr},
+        {kExamplePictureItem, "\xFF\xD8\xFF\xE0", "examples\\ZentLibs\\Bilder\\printer_image.jpg"},
+    };
+    const unsigned char* previousEnd = PayloadItemAt(kLibraryItem).bytes;
+    for (const auto& [index, start, target] : expected) {
+        SCOPED_TRACE(index);
+        const PayloadItem& item = PayloadItemAt(index);
+        ASSERT_EQ(item.size, kFileSizes[index]) << "block size differs from the file";
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(item.bytes), start.size()), start);
+        EXPECT_STREQ(item.target, target);
+        // Only the alignment padding of a block may lie between it and the one before.
+        EXPECT_GE(item.bytes, previousEnd);
+        EXPECT_LT(item.bytes, previousEnd + 4);
+        previousEnd = item.bytes + item.size;
+    }
+}
 
 class PayloadWriting : public ::testing::Test {
   protected:

@@ -1,3 +1,4 @@
+#include "installer/version_number.h"
 #include "installer/version_record.h"
 #include "registry/root_keys.h"
 #include "support/scratch_folder.h"
@@ -42,8 +43,7 @@ class VersionRecordTest : public ::testing::Test {
 TEST_F(VersionRecordTest, AWrittenRecordIsReadBackAndTextsReadAsTheirLeadingNumber) {
     EXPECT_EQ(ReadInstalledVersion(host.Path()).version, 0);
     EXPECT_TRUE(WriteInstalledVersion(1006, "12.07.2007"));
-    EXPECT_EQ(Stored("Version") + Stored("Date"), "1006\0"s
-                                                  "12.07.2007\0"s);
+    EXPECT_EQ(Stored("Version") + "|" + Stored("Date"), "1006\0|12.07.2007\0"s);
     EXPECT_EQ(ReadInstalledVersion(host.Path()).date, "12.07.2007");
     const std::pair<std::string, int32_t> texts[] = {
         {"1006", 1006}, {"1006abc", 1006}, {" 1006", 1006}, {"abc", 0}};
@@ -51,9 +51,7 @@ TEST_F(VersionRecordTest, AWrittenRecordIsReadBackAndTextsReadAsTheirLeadingNumb
         ASSERT_TRUE(PutRawValue(kHkeyCurrentUser, kRecordKey, "Version", REG_SZ, text + '\0'));
         EXPECT_EQ(ReadInstalledVersion(host.Path()).version, number) << text;
     }
-    ASSERT_TRUE(PutRawValue(kHkeyCurrentUser, kRecordKey, "Version", REG_DWORD, "\xEE\x03\0\0"s));
     ASSERT_TRUE(PutRawValue(kHkeyCurrentUser, kRecordKey, "Date", REG_EXPAND_SZ, "12.07.2007\0"s));
-    EXPECT_EQ(ReadInstalledVersion(host.Path()).version, 0);
     EXPECT_EQ(ReadInstalledVersion(host.Path()).date, "");
 }
 
@@ -65,8 +63,7 @@ TEST_F(VersionRecordTest, AMarkerMovesIntoAnEmptyRegistryButNeverOverARecord) {
     EXPECT_FALSE(ReadWithMarker("1004\n15.03.2007\n"));
     EXPECT_EQ(record.version, 1004);
     EXPECT_EQ(record.date, "15.03.2007");
-    EXPECT_EQ(Stored("Version") + Stored("Date"), "1005\0"s
-                                                  "01.06.2007\0"s);
+    EXPECT_EQ(Stored("Version") + "|" + Stored("Date"), "1005\0|01.06.2007\0"s);
 }
 
 TEST_F(VersionRecordTest, OddReadOnlyOrHiddenMarkersGiveWhatTheirFirstTwoLinesHoldAndGo) {
@@ -99,6 +96,18 @@ TEST_F(VersionRecordTest, AMarkerStaysWhenTheRegistryCannotTakeItsRecord) {
     EXPECT_TRUE(ReadWithMarker("1005\r\n01.06.2007\r\n"));
     EXPECT_EQ(record.version, 1005);
     EXPECT_EQ(Stored("Version"), "<missing>");
+}
+
+TEST(VersionNumber, DottedTextsBecomeComparableNumbersShownInThreeGroups) {
+    const std::pair<Text, int32_t> versions[] = {{"1.06", 1006}, {"1.6", 1006},  {"1.10", 1010},
+                                                 {"2.1", 2001},  {"", 0},        {"1x06", 1006},
+                                                 {"x.06", 0},    {"1.069", 1006}};
+    for (const auto& [text, number] : versions) {
+        EXPECT_EQ(VersionNumberFromText(text), number) << text;
+    }
+    EXPECT_EQ(VersionDisplayText(1006), "000.001.006");
+    // More than nine digits: only the first nine are shown.
+    EXPECT_EQ(VersionDisplayText(1234567890), "123.456.789");
 }
 
 } // namespace

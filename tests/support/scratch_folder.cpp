@@ -2,66 +2,49 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-std::vector<std::string> NamesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &entry)) {
-        if (entry.cFileName != std::string(".") && entry.cFileName != std::string("..")) {
-            names.push_back(entry.cFileName);
-        }
-    }
-    FindClose(search);
-    return names;
-}
-
-void RemoveTree(const std::string& folder) {
-    for (const std::string& name : NamesIn(folder)) {
-        SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (!DeleteFileA((folder + name).c_str())) {
-            RemoveTree(folder + name + "\\");
-        }
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
-} // namespace
+namespace fs = std::filesystem;
 
 ScratchFolder::ScratchFolder() {
-    char temp[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof temp, temp);
-    for (int attempt = 0; path_.empty() && temp[0] != '\0' && attempt < 100; ++attempt) {
-        const std::string candidate = std::string(temp) + "quorrel-test-" +
-                                      std::to_string(GetCurrentProcessId()) + "-" +
-                                      std::to_string(GetTickCount() + attempt);
-        path_ = CreateDirectoryA(candidate.c_str(), nullptr) ? candidate + "\\" : "";
+    std::error_code error;
+    const fs::path temp = fs::temp_directory_path(error);
+    for (int attempt = 0; path_.empty() && !error && attempt < 100; ++attempt) {
+        const fs::path candidate = temp / ("quorrel-test-" + std::to_string(GetCurrentProcessId()) +
+                                           "-" + std::to_string(GetTickCount() + attempt));
+        if (fs::create_directory(candidate, error)) {
+            path_ = candidate.string() + "\\";
+        }
     }
 }
 
 ScratchFolder::~ScratchFolder() {
+    std::error_code error;
+    // Read-only files would stop the removal.
+    for (fs::recursive_directory_iterator at(path_, error), end; !error && at != end;
+         at.increment(error)) {
+        SetFileAttributesW(at->path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
     if (Valid()) {
-        RemoveTree(path_);
+        fs::remove_all(path_, error);
     }
 }
 
 bool ScratchFolder::MakeFolders(const std::string& relative) const {
-    for (size_t end = 0; end != std::string::npos;) {
-        end = relative.find('\\', end + 1);
-        if (!CreateDirectoryA((path_ + relative.substr(0, end)).c_str(), nullptr) &&
-            GetLastError() != ERROR_ALREADY_EXISTS) {
-            return false;
-        }
-    }
-    return true;
+    std::error_code error;
+    fs::create_directories(path_ + relative, error);
+    return !error && fs::is_directory(path_ + relative, error);
 }
 
 std::vector<std::string> ScratchFolder::Entries() const {
-    return NamesIn(path_);
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator at(path_, error), end; !error && at != end; at.increment(error)) {
+        names.push_back(at->path().filename().string());
+    }
+    return names;
 }
 
 FileBytes ReadWholeFile(const std::string& path) {
@@ -71,7 +54,8 @@ FileBytes ReadWholeFile(const std::string& path) {
 
 bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     file.close();
     return !file.fail();
 }
