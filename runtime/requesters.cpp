@@ -25,10 +25,41 @@ void InitialiseComponentServicesOnce() {
     (void)initialised;
 }
 
-// The browser can select a path only once its tree exists.
-int CALLBACK SelectInitialPath(HWND browser, UINT message, LPARAM, LPARAM path) {
-    if (message == BFFM_INITIALIZED && path != 0) {
-        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, path);
+// The initial selection of the folder browser. The browser can select a path only once its
+// tree exists; Wine's browser now and then misses a folder on the first attempt, so the path is
+// set again a few times until the browser reports it selected.
+struct InitialSelection {
+    const char* path = nullptr;
+    PathFromIdListFn pathFromIdList = nullptr;
+    bool reached = false;
+    int attemptsLeft = 8;
+};
+
+constexpr UINT_PTR kReselectTimer = 0x5157;
+InitialSelection g_initialSelection;
+
+void CALLBACK ReselectInitialPath(HWND browser, UINT, UINT_PTR timer, DWORD) {
+    if (g_initialSelection.reached || g_initialSelection.attemptsLeft-- <= 0) {
+        KillTimer(browser, timer);
+        return;
+    }
+    SendMessageA(browser, BFFM_SETSELECTIONA, TRUE,
+                 reinterpret_cast<LPARAM>(g_initialSelection.path));
+}
+
+int CALLBACK SelectInitialPath(HWND browser, UINT message, LPARAM item, LPARAM) {
+    InitialSelection& wanted = g_initialSelection;
+    if (wanted.path == nullptr) {
+        return 0;
+    }
+    if (message == BFFM_INITIALIZED) {
+        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(wanted.path));
+        SetTimer(browser, kReselectTimer, 150, ReselectInitialPath);
+    } else if (message == BFFM_SELCHANGED && !wanted.reached) {
+        char selected[MAX_PATH + 1] = {};
+        wanted.reached =
+            wanted.pathFromIdList(reinterpret_cast<PCIDLIST_ABSOLUTE>(item), selected) &&
+            lstrcmpiA(selected, wanted.path) == 0;
     }
     return 0;
 }
@@ -71,13 +102,14 @@ Text ChooseDirectory(const Text& title, const Text& initialPath) {
     info.lpszTitle = title.c_str();
     info.ulFlags = kNewDialogStyle;
     info.lpfn = SelectInitialPath;
-    info.lParam = selection.empty() ? 0 : reinterpret_cast<LPARAM>(selection.c_str());
+    g_initialSelection = {selection.empty() ? nullptr : selection.c_str(), pathFromIdList};
 
     PIDLIST_ABSOLUTE chosen = nullptr;
     {
         const ThreadWindowsDisabled disabled(info.hwndOwner);
         chosen = browse(&info);
     }
+    g_initialSelection = {};
     if (chosen == nullptr) {
         return "";
     }
