@@ -8,8 +8,6 @@
 
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <fstream>
 #include <string>
 #include <thread>
@@ -80,15 +78,8 @@ void PlayUser(const ScratchHost& host, Seen& seen, bool accept, bool expectWarni
         return;
     }
     // Pressing OK on anything but the host folder would send the files somewhere unknown.
-    const auto hostSelected = [&] { return driver::SelectedTreeText(chooser) == host.Name(); };
-    if (!driver::WaitUntil(hostSelected, 3000)) {
-        // Wine's browser now and then misses the preselection of a folder made a moment ago
-        // (the folder chooser's own tests pin the preselection down): pick it as a user would.
-        const std::string folder = host.Path().substr(0, host.Path().size() - 1);
-        SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-        if (!driver::WaitUntil(hostSelected)) {
-            Require(nullptr, "host folder in the chooser");
-        }
+    if (!driver::WaitUntil([&] { return driver::SelectedTreeText(chooser) == host.Name(); })) {
+        Require(nullptr, "preselected host folder");
     }
     driver::PressButton(chooser, IDOK);
     if (expectWarning) {
