@@ -1,10 +1,13 @@
 #include "gui_test_support.h"
 
+#include "runtime/app_windows.h"
 #include "runtime/events.h"
+#include "runtime/gadgets.h"
+#include "runtime/gadget_list.h"
+#include "runtime/images.h"
 #include "runtime/owned_handle.h"
 #include "runtime/runtime_lifecycle.h"
-
-#include <gtest/gtest.h>
+#include "support/window_driver.h"
 
 namespace guitest {
 
@@ -16,25 +19,36 @@ struct RuntimeEnvironment : ::testing::Environment {
 };
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new RuntimeEnvironment);
 
-int32_t WaitForEventWhere(const std::function<bool(int32_t)>& accept) {
-    // A thread timer keeps each wait from blocking longer than a tick.
-    const UINT_PTR ticker = SetTimer(nullptr, 0, 50, nullptr);
-    int32_t found = -1;
-    for (const DWORD start = GetTickCount(); found < 0 && GetTickCount() - start < 5000;) {
-        if (const int32_t event = WaitForEvent(); accept(event)) {
-            found = event;
-        }
+void GuiTest::TearDown() {
+    ReleaseAllImages();
+    for (int32_t number : {0, 1, 2}) {
+        DestroyAppWindow(number);
     }
+    DrainEvents();
+}
+
+void ProgressWindowTest::SetUp() {
+    ASSERT_NE(CreateAppWindow(1, 0, 0, 300, 284, "Fortschritt ...", 1), 0);
+    ASSERT_EQ(AttachGadgetList(AppWindowHandle(1)), AppWindowHandle(1));
+    ASSERT_NE(CreateEditorField(100, 10, 10, 280, 200, kEditorReadOnly), 0);
+    ASSERT_NE(CreatePushButton(101, 10, 250, 280, 24, "Fertig"), 0);
+    ASSERT_NE(CreateEditorField(102, 10, 215, 280, 30), 0);
+    DrainEvents();
+}
+
+int32_t WaitForEventWhere(const std::function<bool(int32_t)>& accept) {
+    const UINT_PTR ticker = SetTimer(nullptr, 0, 50, nullptr); // no wait blocks beyond a tick
+    int32_t event = -1;
+    const bool found = driver::WaitUntil([&] { return accept(event = WaitForEvent()); }, 5000);
     KillTimer(nullptr, ticker);
-    return found;
+    return found ? event : -1;
 }
 
 void DrainEvents(const std::function<void(int32_t)>& seen) {
     // An event raised outside a wait is reported in place of the next message, so the marker
     // goes out twice; the one left over is taken away afterwards.
-    for (int i = 0; i < 2; ++i) {
-        PostThreadMessageA(GetCurrentThreadId(), kQuietMarker, 0, 0);
-    }
+    PostThreadMessageA(GetCurrentThreadId(), kQuietMarker, 0, 0);
+    PostThreadMessageA(GetCurrentThreadId(), kQuietMarker, 0, 0);
     WaitForEventWhere([&](int32_t event) {
         const bool quiet = event == static_cast<int32_t>(kQuietMarker);
         if (!quiet && seen) {
@@ -65,8 +79,7 @@ std::vector<uint32_t> PrintedPixels(HWND control, int width, int height) {
     OwnedGdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     OwnedMemoryDc dc(CreateCompatibleDC(screen.Get()));
     HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());
-    RECT all{0, 0, width, height};
-    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    PatBlt(dc.Get(), 0, 0, width, height, WHITENESS);
     SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
     SelectObject(dc.Get(), old);
     return PixelsOfBitmap(static_cast<HBITMAP>(bitmap.Get()), width, height);
