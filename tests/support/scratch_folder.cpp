@@ -9,15 +9,12 @@
 namespace fs = std::filesystem;
 
 ScratchFolder::ScratchFolder() {
+    static int counter = 0;
     std::error_code error;
-    const fs::path temp = fs::temp_directory_path(error);
-    for (int attempt = 0; path_.empty() && !error && attempt < 100; ++attempt) {
-        const fs::path candidate = temp / ("quorrel-test-" + std::to_string(GetCurrentProcessId()) +
-                                           "-" + std::to_string(GetTickCount() + attempt));
-        if (fs::create_directory(candidate, error)) {
-            path_ = candidate.string() + "\\";
-        }
-    }
+    const fs::path path = fs::temp_directory_path(error) /
+                          ("quorrel-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(GetTickCount()) + "-" + std::to_string(++counter));
+    path_ = fs::create_directory(path, error) ? path.string() + "\\" : "";
 }
 
 ScratchFolder::~ScratchFolder() {
@@ -27,9 +24,7 @@ ScratchFolder::~ScratchFolder() {
          at.increment(error)) {
         SetFileAttributesW(at->path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    if (Valid()) {
-        fs::remove_all(path_, error);
-    }
+    fs::remove_all(path_, error);
 }
 
 bool ScratchFolder::MakeFolders(const std::string& relative) const {

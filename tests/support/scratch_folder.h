@@ -11,8 +11,7 @@ class ScratchFolder {
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     ~ScratchFolder();
 
-    bool Valid() const { return !path_.empty(); }
-    // Ends with a backslash, as the install directory does.
+    // Ends with a backslash, as the install directory does; "" when no folder could be made.
     const std::string& Path() const { return path_; }
     // Creates each level of a relative folder path such as "examples\ZentLibs\Bilder".
     bool MakeFolders(const std::string& relative) const;

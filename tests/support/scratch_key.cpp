@@ -5,75 +5,35 @@
 
 #include <sddl.h>
 
-#include <algorithm>
-#include <cstdio>
-
-ScratchKey::ScratchKey() {
-    static LONG counter = 0;
-    char name[80];
-    std::snprintf(name, sizeof name, "Software\\QuorrelTest\\p%lut%lun%ld", GetCurrentProcessId(),
-                  GetTickCount(), InterlockedIncrement(&counter));
-    path_ = name;
-    MakeKey(kHkeyCurrentUser, path_);
-}
-
-ScratchKey::~ScratchKey() {
-    MakeKeyReadOnly(path_, false);
-    RemoveKeyTree(kHkeyCurrentUser, path_);
-    // Leaves the common parent when this was the last test key in it.
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuorrelTest");
-}
-
 bool MakeKey(RootKey root, const Text& path) {
-    // One level at a time: the ANSI calls refuse whole paths longer than 260 characters.
-    OwnedKey at;
-    for (size_t from = 0, end = 0; from < path.size(); from = end + 1) {
-        end = std::min(path.find('\\', from), path.size());
-        OwnedKey child;
-        if (RegCreateKeyExA(at ? at.Get() : RootKeyHandle(root),
-                            path.substr(from, end - from).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, child.Out(), nullptr) != ERROR_SUCCESS) {
-            return false;
-        }
-        at = std::move(child);
-    }
-    return true;
+    // The wide call: the ANSI calls refuse whole paths longer than 260 characters. Test key
+    // names are plain ASCII.
+    OwnedKey key;
+    return RegCreateKeyExW(RootKeyHandle(root), std::wstring(path.begin(), path.end()).c_str(), 0,
+                           nullptr, 0, KEY_ALL_ACCESS, nullptr, key.Out(),
+                           nullptr) == ERROR_SUCCESS;
 }
 
 bool PutRawValue(RootKey root, const Text& path, const Text& name, DWORD type,
                  const std::string& bytes) {
-    OwnedKey key;
-    return RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, KEY_SET_VALUE, key.Out()) ==
-               ERROR_SUCCESS &&
-           RegSetValueExA(key.Get(), name.c_str(), 0, type,
-                          reinterpret_cast<const BYTE*>(bytes.data()),
-                          static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+    return RegSetKeyValueA(RootKeyHandle(root), path.c_str(), name.c_str(), type, bytes.data(),
+                           static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
 }
 
 bool RemoveKeyTree(RootKey root, const Text& path) {
-    RegDeleteTreeA(RootKeyHandle(root), path.c_str());
-    RegDeleteKeyA(RootKeyHandle(root), path.c_str());
-    return !KeyIsThere(root, path);
-}
-
-bool KeyIsThere(RootKey root, const Text& path) {
-    OwnedKey key;
-    return RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, KEY_READ, key.Out()) ==
-           ERROR_SUCCESS;
+    const LONG result = RegDeleteTreeA(RootKeyHandle(root), path.c_str());
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
 std::string RawStringValue(RootKey root, const Text& path, const Text& name) {
     OwnedKey key;
     std::string data(128 * 1024, '\0');
-    DWORD type = 0;
-    DWORD size = static_cast<DWORD>(data.size());
-    if (RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, KEY_READ, key.Out()) != ERROR_SUCCESS ||
+    DWORD type = 0, size = static_cast<DWORD>(data.size());
+    const bool read =
+        RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, KEY_READ, key.Out()) == ERROR_SUCCESS &&
         RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS ||
-        type != REG_SZ) {
-        return "<missing>";
-    }
-    return data.substr(0, size);
+                         reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS;
+    return read && type == REG_SZ ? data.substr(0, size) : "<missing>";
 }
 
 bool MakeKeyReadOnly(const Text& path, bool readOnly) {
