@@ -1,88 +1,224 @@
 // Drives the installer from outside through one scenario and says where it went wrong.
-// Usage: quorrel-e2e-driver <setup program> <scenario file (UTF-8)>
-#include "tests/e2e/driver/product_process.h"
-#include "tests/e2e/driver/scenario.h"
-#include "tests/e2e/driver/steps.h"
+// Usage: quorrel-e2e-driver <setup program> <scenario file>
+//
+// A scenario (UTF-8) holds the steps a user takes through one installer run:
+//   # comment
+//   chooser ok PureBasic      <- keyword and arguments
+//   | Wählen Sie einen Pfad   <- text lines belonging to the step above ("|" alone: empty line)
+#include "tests/e2e/driver/driver.h"
 
-#include <windows.h>
-
-#include <cstdio>
-#include <filesystem>
+#include <algorithm>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
-#include <string>
 
 namespace {
 
-std::wstring FromUtf8(const std::string& bytes) {
-    int length =
-        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(length, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                        length);
-    return text;
+// One scenario line ("chooser ok PureBasic") with the "|" lines after it.
+struct Step {
+    std::string keyword;
+    std::string args; // the rest of the line
+    std::string text; // the "|" lines, joined with "\n"
+    int textLines = 0;
+};
+
+DWORD gWaitMs = 30000; // every wait ends after this, failing the run
+// The progress window's controls.
+constexpr int kLogField = 100;
+constexpr int kFinishButton = 101;
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
 }
 
-std::string ToUtf8(const std::wstring& text) {
-    int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                     nullptr, 0, nullptr, nullptr);
-    std::string bytes(length, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                        length, nullptr, nullptr);
-    return bytes;
-}
-
-void Say(const std::wstring& text) {
-    std::string bytes = ToUtf8(text + L"\n");
-    fwrite(bytes.data(), 1, bytes.size(), stdout);
-    fflush(stdout);
-}
-
-std::wstring Describe(const Step& step) {
-    std::wstring description = L"line " + std::to_wstring(step.line) + L": " + step.keyword;
-    for (const std::wstring& arg : step.args) {
-        description += L" " + arg;
+DWORD Number(const Step& step) {
+    char* end = nullptr;
+    const unsigned long value = strtoul(step.args.c_str(), &end, 10);
+    if (step.args.empty() || *end != '\0') {
+        Fail(step.keyword + " needs a number");
     }
-    return description;
+    return value;
+}
+
+// Polls until ready() holds; fails when the product ends first or the time runs out. `what` is
+// read only then, so ready() may keep it up to date with what it saw.
+void Await(const std::string& what, const std::function<bool()>& ready) {
+    for (const ULONGLONG deadline = GetTickCount64() + gWaitMs; !ready(); Sleep(50)) {
+        const std::optional<DWORD> code = ProductExitCode();
+        if (code || GetTickCount64() > deadline) {
+            Fail(code ? "the setup ended (exit code " + std::to_string(*code) + ") awaiting " + what
+                      : "waited " + std::to_string(gWaitMs / 1000) + " s for " + what);
+        }
+    }
+}
+
+// Awaits a visible window of the product, or a control in one, that pick() returns.
+HWND AwaitWindow(const std::string& what, const std::function<HWND(HWND)>& pick) {
+    HWND found = nullptr;
+    Await(what, [&] {
+        return std::ranges::any_of(ProductWindows(),
+                                   [&](HWND window) { return (found = pick(window)) != nullptr; });
+    });
+    return found;
+}
+
+// Awaits the product's dialog with or without a folder tree that has the title and the text
+// (an empty one stands for any).
+HWND AwaitDialog(const std::string& what, bool chooser, const std::string& title,
+                 const std::string& text) {
+    return AwaitWindow(what, [&](HWND window) {
+        const bool matches = ClassOf(window) == "#32770" &&
+                             (Child(window, 0, "SysTreeView32") != nullptr) == chooser &&
+                             (title.empty() || TitleOf(window) == title) &&
+                             (text.empty() || std::ranges::count(StaticTexts(window), text));
+        return matches ? window : nullptr;
+    });
+}
+
+HWND AwaitProgressControl(int id) {
+    return AwaitWindow(
+        "control " + std::to_string(id) + " in \"Fortschritt ...\"", [&](HWND window) {
+            return TitleOf(window) == "Fortschritt ..." ? Child(window, id) : nullptr;
+        });
+}
+
+void ClickAndAwaitClose(HWND dialog, int buttonId, const std::string& what) {
+    PostMessageA(Child(dialog, buttonId), BM_CLICK, 0, 0);
+    Await("closing of " + what + " after the click", [&] { return !IsWindowVisible(dialog); });
+}
+
+// chooser ok|cancel [offered folder]  | prompt
+void AnswerChooser(const Step& step) {
+    std::string answer;
+    std::string folder;
+    std::getline(std::istringstream(step.args) >> answer >> std::ws, folder);
+    if (answer != "ok" && answer != "cancel") {
+        Fail("chooser needs \"ok\" or \"cancel\"");
+    }
+    HWND chooser = AwaitDialog("folder chooser " + Quoted(step.text), true, "", step.text);
+    Sleep(300); // lets the chooser select its start folder
+    const std::string offered = SelectedTreeText(Child(chooser, 0, "SysTreeView32"));
+    if (!folder.empty() && offered != folder) {
+        Fail("the folder chooser offers " + Quoted(offered) + ", not " + Quoted(folder));
+    }
+    ClickAndAwaitClose(chooser, answer == "ok" ? IDOK : IDCANCEL, "the folder chooser");
+}
+
+// message <title>  | text
+void AnswerMessage(const Step& step) {
+    const std::string what = "message box " + Quoted(step.args) + " saying " + Quoted(step.text);
+    ClickAndAwaitClose(AwaitDialog(what, false, step.args, step.text), IDOK, what);
+}
+
+// log  | the lines the log field ends up showing (every earlier state is a prefix of them)
+void AwaitLog(const Step& step) {
+    HWND field = AwaitProgressControl(kLogField);
+    if (_strnicmp(ClassOf(field).c_str(), "RichEdit", 8) != 0) {
+        Fail("the log field is a " + ClassOf(field) + " control, not a rich-edit field");
+    }
+    std::string what;
+    Await(what, [&] {
+        const std::string seen = ControlText(field);
+        what = "log text; expected:\n" + step.text + "\nlast seen:\n" + seen;
+        return seen == step.text;
+    });
+}
+
+// close-progress: a close request on the progress window must not end the run
+void TryClosingProgress(const Step&) {
+    HWND window = GetAncestor(AwaitProgressControl(kFinishButton), GA_ROOT);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    Sleep(1000);
+    if (ProductExitCode() || !IsWindowVisible(window)) {
+        Fail("closing the progress window ended it before \"Fertig\" was pressed");
+    }
+}
+
+// fertig: the run waits for its finish button
+void PressFinish(const Step&) {
+    HWND button = AwaitProgressControl(kFinishButton);
+    if (const std::string caption = ControlText(button); caption != "Fertig") {
+        Fail("button 101 reads " + Quoted(caption) + ", not \"Fertig\"");
+    }
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+// exit <code>
+void AwaitExit(const Step& step) {
+    const std::optional<DWORD> code = ProductExitCode(gWaitMs);
+    if (code != Number(step)) {
+        Fail("expected exit code " + step.args + "; the setup " +
+             (code ? "ended with " + std::to_string(*code) : "still runs"));
+    }
+}
+
+// screenshot <file>: once the setup shows a window and has painted it
+void TakeScreenshot(const Step& step) {
+    AwaitWindow("a window to show", [](HWND window) { return window; });
+    Sleep(700);
+    if (!SaveScreenshot(step.args)) {
+        Fail("cannot save the screenshot " + Quoted(step.args));
+    }
+}
+
+// timeout <seconds>: for the waits of the following steps
+void SetTimeout(const Step& step) {
+    gWaitMs = Number(step) * 1000;
+}
+
+std::vector<Step> ParseScenario(const std::string& content) {
+    std::vector<Step> steps;
+    std::istringstream in(content);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::erase(line, '\r');
+        if (line.starts_with('|') && !steps.empty()) {
+            // "| text" or "|" alone; the one blank after the bar belongs to the syntax. (Before any
+            // step such a line is read as a step of its own and fails as unknown.)
+            Step& step = steps.back();
+            step.text.append(step.textLines++ ? "\n" : "")
+                .append(line, line.starts_with("| ") ? 2 : 1);
+            continue;
+        }
+        std::istringstream words(line);
+        Step step;
+        if ((words >> step.keyword) && !step.keyword.starts_with('#')) {
+            std::getline(words >> std::ws, step.args);
+            steps.push_back(step);
+        }
+    }
+    return steps;
 }
 
 } // namespace
 
-int wmain(int argc, wchar_t** argv) {
-    if (argc != 3) {
-        Say(L"usage: quorrel-e2e-driver <setup program> <scenario file>");
-        return 2;
-    }
-    std::ifstream file(std::filesystem::path(argv[2]), std::ios::binary);
+int main(int argc, char** argv) {
     std::ostringstream content;
-    content << file.rdbuf();
-    if (!file) {
-        Say(L"cannot read scenario " + std::wstring(argv[2]));
-        return 2;
+    content << std::ifstream(argc == 3 ? argv[2] : "", std::ios::binary).rdbuf();
+    if (!content) {
+        Fail("usage: quorrel-e2e-driver <setup program> <readable scenario file>");
     }
-    Scenario scenario = ParseScenario(FromUtf8(content.str()));
-    if (!scenario.error.empty()) {
-        Say(L"scenario " + std::wstring(argv[2]) + L": " + scenario.error);
-        return 2;
-    }
-
-    ProductProcess product;
-    if (std::wstring error = product.Start(argv[1]); !error.empty()) {
-        Say(L"FAILED: " + error);
-        return 1;
-    }
-    RunContext context{product};
-    for (const Step& step : scenario.steps) {
-        Say(L"- " + Describe(step));
-        if (std::wstring error = PerformStep(step, context); !error.empty()) {
-            Say(L"FAILED at " + Describe(step) + L":\n" + error);
-            return 1;
+    // The product's texts are Windows-1252; so are the scenario's from here on.
+    const std::vector<Step> steps = ParseScenario(Recode(content.str(), CP_UTF8, 1252));
+    StartProduct(argv[1]);
+    // clang-format off
+    const std::map<std::string, void (*)(const Step&)> actions = {
+        {"chooser", AnswerChooser}, {"message", AnswerMessage}, {"log", AwaitLog},
+        {"close-progress", TryClosingProgress}, {"fertig", PressFinish}, {"exit", AwaitExit},
+        {"screenshot", TakeScreenshot}, {"timeout", SetTimeout}};
+    // clang-format on
+    for (const Step& step : steps) {
+        Say("- " + step.keyword + " " + step.args);
+        const auto action = actions.find(step.keyword);
+        if (action == actions.end()) {
+            Fail("unknown step " + Quoted(step.keyword));
         }
+        action->second(step);
     }
-    if (!product.ExitCode()) {
-        Say(L"FAILED: the setup still runs after the last step (the scenario must end with exit)");
-        return 1;
+    if (!ProductExitCode()) {
+        Fail("the setup still runs after the last step (the scenario must end with exit)");
     }
-    Say(L"scenario passed");
+    Say("scenario passed");
     return 0;
 }
