@@ -3,53 +3,8 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <vector>
 
 namespace driver {
-
-namespace {
-
-struct Search {
-    const std::string* className;
-    const std::string* title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) {
-        return TRUE;
-    }
-    char buffer[512] = {};
-    if (!search->className->empty()) {
-        GetClassNameA(window, buffer, sizeof buffer);
-        if (*search->className != buffer) {
-            return TRUE;
-        }
-    }
-    if (!search->title->empty() && WindowText(window) != *search->title) {
-        return TRUE;
-    }
-    search->found = window;
-    return FALSE;
-}
-
-BOOL CALLBACK CollectStatic(HWND window, LPARAM param) {
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0) {
-        auto* texts = reinterpret_cast<std::vector<std::string>*>(param);
-        const std::string text = WindowText(window);
-        if (!text.empty()) {
-            texts->push_back(text);
-        }
-    }
-    return TRUE;
-}
-
-} // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
@@ -63,9 +18,17 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 HWND FindOwnWindow(const std::string& className, const std::string& title) {
-    Search search{&className, &title, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    const char* wantedClass = className.empty() ? nullptr : className.c_str();
+    const char* wantedTitle = title.empty() ? nullptr : title.c_str();
+    for (HWND window = FindWindowExA(nullptr, nullptr, wantedClass, wantedTitle); window != nullptr;
+         window = FindWindowExA(nullptr, window, wantedClass, wantedTitle)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 HWND WaitForWindow(const std::string& className, const std::string& title, DWORD timeoutMs) {
@@ -91,11 +54,13 @@ std::string WindowText(HWND window) {
 }
 
 std::string StaticTexts(HWND dialog) {
-    std::vector<std::string> texts;
-    EnumChildWindows(dialog, CollectStatic, reinterpret_cast<LPARAM>(&texts));
     std::string joined;
-    for (const std::string& text : texts) {
-        joined += (joined.empty() ? "" : "\n") + text;
+    for (HWND label = FindWindowExA(dialog, nullptr, "Static", nullptr); label != nullptr;
+         label = FindWindowExA(dialog, label, "Static", nullptr)) {
+        const std::string text = WindowText(label);
+        if (!text.empty()) {
+            joined += (joined.empty() ? "" : "\n") + text;
+        }
     }
     return joined;
 }

@@ -24,7 +24,7 @@ HWND FindOwnWindow(const std::string& className, const std::string& title);
 HWND WaitForControl(HWND parent, int id, DWORD timeoutMs = kDefaultTimeoutMs);
 
 std::string WindowText(HWND window);
-// The texts of all static children, joined with "\n" (message box bodies).
+// The texts of the static children, joined with "\n" (message box bodies).
 std::string StaticTexts(HWND dialog);
 
 // Posts a click, so the window's thread sees it from its message wait.
