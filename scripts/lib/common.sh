@@ -13,7 +13,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 log() { printf '%s\n' "$*" >&2; }
 
 quorrel_packages=(
-    cmake make g++-mingw-w64-i686-posix googletest
+    cmake make g++ g++-mingw-w64-i686-posix googletest
     wine wine32:i386 wine64 xvfb fonts-liberation
 )
 
