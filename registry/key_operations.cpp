@@ -48,18 +48,25 @@ int32_t FailWithZero(const char* message) {
     return 0;
 }
 
+// Opens a key for reading in one step, where a separate existence test would open it twice.
+// The empty path counts as missing, as it does for KeyExists.
+bool OpenPresentKey(RootKey root, const Text& path, OwnedKey& key) {
+    if (path.empty() || OpenKey(root, path, kReadAccess, key) != ERROR_SUCCESS) {
+        SetLastErrorText("ERROR, sub key dont exist");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 Text ReadStringValue(RootKey root, const Text& path, const Text& valueName) {
     if (!CheckRootAndPath(root, path)) {
         return Text();
     }
-    if (KeyExists(root, path) != 1) {
-        return Fail("ERROR, sub key dont exist");
-    }
     OwnedKey key;
-    if (OpenKey(root, path, kReadAccess, key) != ERROR_SUCCESS) {
-        return Fail("ERROR, not specified message");
+    if (!OpenPresentKey(root, path, key)) {
+        return Text();
     }
     DWORD type = 0;
     DWORD size = 0;
@@ -136,12 +143,9 @@ Text SubkeyNameAt(RootKey root, const Text& path, int32_t index) {
     if (!IsRootKey(root)) {
         return Fail("ERROR, #HKEY is empty");
     }
-    if (KeyExists(root, path) != 1) {
-        return Fail("ERROR, sub key dont exist");
-    }
     OwnedKey key;
-    if (OpenKey(root, path, kReadAccess, key) != ERROR_SUCCESS) {
-        return Fail("ERROR, reading key");
+    if (!OpenPresentKey(root, path, key)) {
+        return Text();
     }
     char name[kSubkeyNameRoom + 1] = {};
     DWORD length = kSubkeyNameRoom;
