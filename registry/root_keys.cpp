@@ -23,12 +23,7 @@ constexpr RootKeyRow kRootKeyTable[] = {
 } // namespace
 
 bool IsRootKey(RootKey root) {
-    for (const RootKeyRow& row : kRootKeyTable) {
-        if (row.root == root) {
-            return true;
-        }
-    }
-    return false;
+    return !RootKeyName(root).empty();
 }
 
 Text RootKeyName(RootKey root) {
