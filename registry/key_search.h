@@ -8,6 +8,3 @@
 // named exactly name below the start key (the root itself when startPath is empty), walking
 // subkeys depth-first in enumeration order; "" with a message in LastErrorText otherwise.
 Text FindKeyPath(RootKey root, const Text& startPath, const Text& name);
-
-// The recursive step: the found key's subkey path in the form of path, or "".
-Text SearchSubkeyPath(RootKey root, const Text& path, const Text& name);
