@@ -40,16 +40,12 @@ Text ToolkitCommandDirectory(const Text& command) {
 }
 
 Text SearchedCommandDirectory(const Text& command) {
-    const Text program = TextUpper(ProgramPathOfCommand(command));
-    if (!NamesHostProgram(program)) {
-        return Text();
-    }
-    return DirectoryPart(program);
+    return AssociatedProgramDirectory(ProgramPathOfCommand(command));
 }
 
 Text AssociatedProgramDirectory(const Text& program) {
     const Text upper = TextUpper(program);
-    if (!NamesHostProgram(upper)) {
+    if (TextFind(upper, kProgramName) == 0) {
         return Text();
     }
     return DirectoryPart(upper);
