@@ -38,12 +38,8 @@ VersionRecord ReadInstalledVersion(const Text& hostDirectory) {
 }
 
 bool WriteInstalledVersion(int32_t version, const Text& date) {
-    if (KeyExists(kHkeyCurrentUser, kVersionRecordParentKey) == 0) {
-        CreateKey(kHkeyCurrentUser, kVersionRecordParentKey);
-    }
-    if (KeyExists(kHkeyCurrentUser, kVersionRecordKey) == 0) {
-        CreateKey(kHkeyCurrentUser, kVersionRecordKey);
-    }
+    // Creates the parent key too when it is missing, and only opens a key that is there.
+    CreateKey(kHkeyCurrentUser, kVersionRecordKey);
     const bool versionWritten =
         WriteStringValue(kHkeyCurrentUser, kVersionRecordKey, "Version", IntToText(version)) == 1;
     const bool dateWritten =

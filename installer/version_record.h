@@ -12,7 +12,6 @@ struct VersionRecord {
 };
 
 // Where the record lives: HKEY_CURRENT_USER, this key, REG_SZ values "Version" and "Date".
-constexpr const char* kVersionRecordParentKey = "Software\\Velkadia\\";
 constexpr const char* kVersionRecordKey = "Software\\Velkadia\\Qorp400\\";
 
 // The marker file below the host directory.
