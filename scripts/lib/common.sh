@@ -17,26 +17,34 @@ quorrel_packages=(
     wine wine32:i386 wine64 xvfb fonts-liberation
 )
 
-# Installs what is missing; silent when everything is present.
-ensure_packages() {
+# Runs a command as root, through sudo for other users.
+as_root() {
+    if ((EUID == 0)); then "$@"; else sudo "$@"; fi
+}
+
+# Installs those of the named Debian packages that are missing; silent when all are present.
+install_missing_packages() {
     local missing=() pkg
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        log "Adding the i386 architecture for 32-bit Wine ..."
-        dpkg --add-architecture i386
-        missing+=(refresh)
-    fi
-    for pkg in "${quorrel_packages[@]}"; do
+    for pkg in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$pkg")
         fi
     done
     ((${#missing[@]})) || return 0
-    local sudo=()
-    ((EUID == 0)) || sudo=(sudo)
-    log "Installing: ${missing[*]/refresh/} ..."
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${quorrel_packages[@]}" >/dev/null
+    log "Installing: ${missing[*]} ..."
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# Everything the build and the tests need. 32-bit Wine needs the i386 architecture; once it
+# is added, wine32:i386 is missing, so the package lists are refreshed before installing.
+ensure_packages() {
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        log "Adding the i386 architecture for 32-bit Wine ..."
+        as_root dpkg --add-architecture i386
+    fi
+    install_missing_packages "${quorrel_packages[@]}"
 }
 
 # Builds the named targets (everything when none are named).
