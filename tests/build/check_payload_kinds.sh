@@ -63,6 +63,8 @@ open(sys.argv[2], 'wb').write(data)
 PY
 expect_reject bitmap "$work/topdown.bmp" "bottom-up"
 
+head -c 20 "$payload/setup_picture.bmp" >"$work/stub.bmp"
+expect_reject bitmap "$work/stub.bmp" "too short"
 head -c -2 "$payload/printer_image.jpg" >"$work/cut.jpg"
 expect_reject jpeg "$work/cut.jpg" "does not end with FF D9"
 cp "$payload/printer_image.jpg" "$work/not-a-library"
