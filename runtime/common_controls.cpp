@@ -17,10 +17,6 @@ OwnedModule g_commonControls;
 OwnedModule g_richEdit;
 const char* g_richEditClass = nullptr;
 
-template <typename Fn> Fn Proc(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 } // namespace
 
 bool StartCommonControls() {
@@ -30,8 +26,9 @@ bool StartCommonControls() {
     if (!g_commonControls) {
         return false;
     }
-    auto initEx = Proc<InitCommonControlsExFn>(g_commonControls.Get(), "InitCommonControlsEx");
-    auto init = Proc<InitCommonControlsFn>(g_commonControls.Get(), "InitCommonControls");
+    auto initEx =
+        ProcAddress<InitCommonControlsExFn>(g_commonControls.Get(), "InitCommonControlsEx");
+    auto init = ProcAddress<InitCommonControlsFn>(g_commonControls.Get(), "InitCommonControls");
     if (initEx == nullptr || init == nullptr) {
         return false;
     }

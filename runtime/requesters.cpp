@@ -16,10 +16,6 @@ using PathFromIdListFn = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPSTR);
 
 constexpr UINT kNewDialogStyle = 0x40; // BIF_NEWDIALOGSTYLE: resizable, with edit field
 
-template <typename Fn> Fn ProcOf(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 void InitialiseComponentServicesOnce() {
     static const HRESULT initialised = CoInitialize(nullptr);
     (void)initialised;
@@ -85,8 +81,8 @@ Text ChooseDirectory(const Text& title, const Text& initialPath) {
     if (!shell) {
         return "";
     }
-    const auto browse = ProcOf<BrowseForFolderFn>(shell.Get(), "SHBrowseForFolderA");
-    const auto pathFromIdList = ProcOf<PathFromIdListFn>(shell.Get(), "SHGetPathFromIDListA");
+    const auto browse = ProcAddress<BrowseForFolderFn>(shell.Get(), "SHBrowseForFolderA");
+    const auto pathFromIdList = ProcAddress<PathFromIdListFn>(shell.Get(), "SHGetPathFromIDListA");
     if (browse == nullptr || pathFromIdList == nullptr) {
         return "";
     }

@@ -13,8 +13,7 @@ constexpr DWORD kSearchSystem32 = 0x00000800; // LOAD_LIBRARY_SEARCH_SYSTEM32
 bool g_searchFlagsSupported = false;
 
 template <typename Fn> Fn KernelProc(const char* name) {
-    return reinterpret_cast<Fn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
+    return ProcAddress<Fn>(GetModuleHandleA("kernel32.dll"), name);
 }
 
 } // namespace

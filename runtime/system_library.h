@@ -9,3 +9,8 @@ void RestrictDllSearchPath();
 
 // Loads a library of the system directory by its file name; nullptr when it is not there.
 HMODULE LoadSystemLibrary(const char* fileName);
+
+// An entry point of a loaded library as a typed function pointer; nullptr when it is missing.
+template <typename Fn> Fn ProcAddress(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
