@@ -37,11 +37,6 @@ Gadget* FindGadget(int32_t number) {
     return gadget;
 }
 
-HWND HandleOf(int32_t number) {
-    Gadget* gadget = FindGadget(number);
-    return gadget != nullptr ? gadget->handle.Get() : nullptr;
-}
-
 // Creates the control under the number in the current gadget list, with the default font.
 // Returns the handle (fixed number) or allocated number, or 0 with nothing left behind.
 int32_t CreateGadget(int32_t number, const GadgetBlueprint& blueprint, const Text& text, int32_t x,
@@ -189,7 +184,7 @@ int32_t CreateContainerPanel(int32_t number, int32_t x, int32_t y, int32_t width
 }
 
 int32_t WriteGadgetText(int32_t gadget, const Text& text) {
-    HWND handle = HandleOf(gadget);
+    HWND handle = GadgetHandle(gadget);
     if (handle == nullptr) {
         return 0;
     }
@@ -253,7 +248,7 @@ int32_t WriteGadgetState(int32_t gadget, int32_t state) {
 }
 
 int32_t SetGadgetDisabled(int32_t gadget, int32_t flag) {
-    HWND handle = HandleOf(gadget);
+    HWND handle = GadgetHandle(gadget);
     if (handle == nullptr) {
         return 0;
     }
@@ -262,7 +257,7 @@ int32_t SetGadgetDisabled(int32_t gadget, int32_t flag) {
 }
 
 int32_t SetGadgetHidden(int32_t gadget, int32_t flag) {
-    HWND handle = HandleOf(gadget);
+    HWND handle = GadgetHandle(gadget);
     if (handle == nullptr) {
         return 0;
     }
@@ -271,7 +266,7 @@ int32_t SetGadgetHidden(int32_t gadget, int32_t flag) {
 }
 
 int32_t MoveGadget(int32_t gadget, int32_t x, int32_t y, int32_t width, int32_t height) {
-    HWND handle = HandleOf(gadget);
+    HWND handle = GadgetHandle(gadget);
     if (handle == nullptr) {
         return 0;
     }
@@ -289,7 +284,7 @@ int32_t MoveGadget(int32_t gadget, int32_t x, int32_t y, int32_t width, int32_t 
 }
 
 int32_t SetGadgetTooltip(int32_t gadget, const Text& text) {
-    HWND handle = HandleOf(gadget);
+    HWND handle = GadgetHandle(gadget);
     if (handle == nullptr) {
         return 0;
     }
@@ -310,7 +305,8 @@ int32_t SetGadgetTooltip(int32_t gadget, const Text& text) {
 }
 
 HWND GadgetHandle(int32_t gadget) {
-    return HandleOf(gadget);
+    Gadget* found = FindGadget(gadget);
+    return found != nullptr ? found->handle.Get() : nullptr;
 }
 
 int32_t ApplyGadgetFont(int32_t gadget, HFONT font) {
@@ -318,7 +314,7 @@ int32_t ApplyGadgetFont(int32_t gadget, HFONT font) {
         SetDefaultGadgetFont(font);
         return 1;
     }
-    HWND handle = HandleOf(gadget);
+    HWND handle = GadgetHandle(gadget);
     if (handle == nullptr) {
         return 0;
     }
