@@ -1,5 +1,6 @@
 #include "runtime/drawing.h"
 
+#include "runtime/colour_ref.h"
 #include "runtime/images.h"
 #include "runtime/owned_handle.h"
 
@@ -32,10 +33,6 @@ struct Drawing {
 
 // Present while a drawing is in progress.
 std::unique_ptr<Drawing> g_drawing;
-
-COLORREF ColourRefOf(int32_t colour) {
-    return RGB(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "runtime/gadgets.h"
 
+#include "runtime/colour_ref.h"
 #include "runtime/common_controls.h"
 #include "runtime/container_panel.h"
 #include "runtime/events.h"
@@ -68,10 +69,6 @@ int32_t CreateGadget(int32_t number, const GadgetBlueprint& blueprint, const Tex
 }
 
 constexpr DWORD kChildVisible = WS_CHILD | WS_VISIBLE;
-
-COLORREF ColourRefOf(int32_t colour) {
-    return RGB(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 void ReplaceAll(Text& text, const Text& from, const Text& to) {
     for (size_t at = text.find(from); at != Text::npos; at = text.find(from, at + to.size())) {
