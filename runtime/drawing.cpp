@@ -8,6 +8,9 @@
 
 namespace {
 
+// Nothing changes the front colour: text and boxes in other colours set theirs for one call.
+constexpr COLORREF kFrontColour = RGB(0, 0, 0);
+
 struct Drawing {
     OwnedMemoryDc dc;
     OwnedGdiObject blackBrush;
@@ -16,7 +19,6 @@ struct Drawing {
     HGDIOBJ oldBrush = nullptr;
     HGDIOBJ oldFont = nullptr;
     int32_t mode = 0;
-    COLORREF frontColour = RGB(0, 0, 0);
 
     ~Drawing() {
         if (!dc) {
@@ -58,7 +60,7 @@ int32_t BeginImageDrawing(int32_t number) {
     SetTextAlign(dc, TA_UPDATECP);
     drawing->oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
     drawing->oldBrush = SelectObject(dc, drawing->blackBrush.Get());
-    SetTextColor(dc, drawing->frontColour);
+    SetTextColor(dc, kFrontColour);
     g_drawing = std::move(drawing);
     return 1;
 }
@@ -101,7 +103,7 @@ int32_t DrawTextAt(int32_t x, int32_t y, const Text& text, int32_t colour) {
     SetBkMode(dc, (g_drawing->mode & kDrawTransparentText) ? TRANSPARENT : OPAQUE);
     SetTextColor(dc, ColourRefOf(colour));
     TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
-    SetTextColor(dc, g_drawing->frontColour);
+    SetTextColor(dc, kFrontColour);
     POINT position{};
     GetCurrentPositionEx(dc, &position);
     return position.x;
@@ -127,7 +129,7 @@ int32_t FillBox(int32_t x, int32_t y, int32_t width, int32_t height, int32_t col
     // A pen and brush of another colour exist for this one box only.
     OwnedGdiObject pen;
     OwnedGdiObject brush;
-    if (wanted != g_drawing->frontColour) {
+    if (wanted != kFrontColour) {
         pen.Reset(CreatePen(PS_SOLID, 0, wanted));
         if (!outlineOnly) {
             brush.Reset(CreateSolidBrush(wanted));
