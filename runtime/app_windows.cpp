@@ -93,6 +93,18 @@ bool RegisterOwnClass(const std::string& name) {
     return RegisterClassExA(&windowClass) != 0;
 }
 
+// Closing or hiding a window hands the activation back to its owner.
+void ActivateOwner(const AppWindow& window) {
+    if (window.owner != nullptr && IsWindow(window.owner)) {
+        SetActiveWindow(window.owner);
+    }
+}
+
+WindowRectangle CentredOnScreen(int32_t outerWidth, int32_t outerHeight) {
+    return CentreOnScreen(outerWidth, outerHeight, GetSystemMetrics(SM_CXSCREEN),
+                          GetSystemMetrics(SM_CYSCREEN));
+}
+
 WindowRectangle RectangleOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -116,14 +128,12 @@ int32_t CreateAppWindow(int32_t number, int32_t x, int32_t y, int32_t innerWidth
     AdjustWindowRect(&outer, choice.style, FALSE);
     WindowRectangle placed{x, y, outer.right - outer.left, outer.bottom - outer.top};
     if (choice.centreOnScreen) {
-        placed = CentreOnScreen(placed.width, placed.height, GetSystemMetrics(SM_CXSCREEN),
-                                GetSystemMetrics(SM_CYSCREEN));
+        placed = CentredOnScreen(placed.width, placed.height);
     } else if (choice.centreOnOwner) {
         HWND around = owner != nullptr ? owner : GetActiveWindow();
         placed = around != nullptr
                      ? CentreOnWindow(placed.width, placed.height, RectangleOf(around))
-                     : CentreOnScreen(placed.width, placed.height, GetSystemMetrics(SM_CXSCREEN),
-                                      GetSystemMetrics(SM_CYSCREEN));
+                     : CentredOnScreen(placed.width, placed.height);
     }
     if (owner != nullptr && !IsWindow(owner)) {
         owner = nullptr;
@@ -160,9 +170,7 @@ void DestroyAppWindow(int32_t number) {
     if (window == nullptr) {
         return;
     }
-    if (window->owner != nullptr && IsWindow(window->owner)) {
-        SetActiveWindow(window->owner);
-    }
+    ActivateOwner(*window);
     g_windows.Remove(number);
     PurgeDestroyedGadgets();
 }
@@ -183,9 +191,7 @@ int32_t SetAppWindowHidden(int32_t number, int32_t flag) {
     }
     HWND handle = window->handle;
     if (flag == 1) {
-        if (window->owner != nullptr && IsWindow(window->owner)) {
-            SetActiveWindow(window->owner);
-        }
+        ActivateOwner(*window);
         ShowWindow(handle, SW_HIDE);
     } else if (flag == 0) {
         ShowWindow(handle, IsZoomed(handle) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
