@@ -37,6 +37,12 @@ std::vector<DisplaySize> ExamineDisplays() {
     return displays;
 }
 
+// The size of display n; 0 by 0 when n is out of range.
+DisplaySize DisplayAt(int32_t n) {
+    const auto displays = ExamineDisplays();
+    return n >= 0 && n < static_cast<int32_t>(displays.size()) ? displays[n] : DisplaySize{0, 0};
+}
+
 } // namespace
 
 int32_t CountDisplays() {
@@ -44,11 +50,9 @@ int32_t CountDisplays() {
 }
 
 int32_t DisplayWidth(int32_t n) {
-    const auto displays = ExamineDisplays();
-    return n >= 0 && n < static_cast<int32_t>(displays.size()) ? displays[n].width : 0;
+    return DisplayAt(n).width;
 }
 
 int32_t DisplayHeight(int32_t n) {
-    const auto displays = ExamineDisplays();
-    return n >= 0 && n < static_cast<int32_t>(displays.size()) ? displays[n].height : 0;
+    return DisplayAt(n).height;
 }
