@@ -300,11 +300,6 @@ int32_t ImageHeight(int32_t number) {
     return image != nullptr ? image->height : 0;
 }
 
-int32_t ImageDepth(int32_t number) {
-    Image* image = FindImage(number);
-    return image != nullptr ? image->depth : 0;
-}
-
 void ReleaseAllImages() {
     g_images.Clear();
 }

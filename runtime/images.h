@@ -24,7 +24,6 @@ int32_t ImageExists(int32_t number);
 HBITMAP ImageBitmapHandle(int32_t number);
 int32_t ImageWidth(int32_t number);
 int32_t ImageHeight(int32_t number);
-int32_t ImageDepth(int32_t number);
 
 // For the end of the program.
 void ReleaseAllImages();
