@@ -16,11 +16,11 @@ int32_t ScreenPixelsPerInchY() {
     return screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
 }
 
-} // namespace
-
 int32_t FontPixelHeight(int32_t pointSize, int32_t pixelsPerInch) {
     return -MulDiv(pointSize, pixelsPerInch, 72);
 }
+
+} // namespace
 
 int32_t CreateFontObject(int32_t number, const Text& face, int32_t pointSize, int32_t flags) {
     const int32_t claimed = g_fonts.Claim(number);

@@ -20,6 +20,3 @@ HFONT FontObjectHandle(int32_t number);
 
 // For the end of the program.
 void ReleaseAllFonts();
-
-// Plain rule, for tests: the pixel height CreateFontObject asks for.
-int32_t FontPixelHeight(int32_t pointSize, int32_t pixelsPerInch);
