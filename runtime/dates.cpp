@@ -67,6 +67,26 @@ struct Fields {
     int32_t second = 0;
 };
 
+// The calendar field a token reads and prints; the short year is the year too.
+int32_t& FieldOf(Fields& f, Field field) {
+    switch (field) {
+    case Field::Year:
+    case Field::ShortYear:
+        return f.year;
+    case Field::Month:
+        return f.month;
+    case Field::Day:
+        return f.day;
+    case Field::Hour:
+        return f.hour;
+    case Field::Minute:
+        return f.minute;
+    case Field::Second:
+        break;
+    }
+    return f.second;
+}
+
 Fields FieldsOf(int32_t date) {
     Fields f;
     if (date < 0) {
@@ -150,42 +170,24 @@ int32_t DateFromText(const Text& mask, const Text& text) {
             }
             continue;
         }
-        const size_t limit = token->field == Field::Year ? 4 : 2;
+        // A token reads at most as many digits as it has letters.
         int32_t value = 0;
-        for (size_t read = 0; read < limit && t < text.size() && text[t] >= '0' && text[t] <= '9';
+        for (size_t read = 0;
+             read < token->length && t < text.size() && text[t] >= '0' && text[t] <= '9';
              ++read, ++t) {
             value = value * 10 + (text[t] - '0');
         }
         m += 1 + token->length;
-        switch (token->field) {
-        case Field::Year:
-            f.year = value;
-            break;
-        case Field::ShortYear:
-            f.year = value < 70 ? 2000 + value : 1900 + value;
-            break;
-        case Field::Month:
-            f.month = value;
-            break;
-        case Field::Day:
-            f.day = value;
-            break;
-        case Field::Hour:
-            f.hour = value;
-            break;
-        case Field::Minute:
-            f.minute = value;
-            break;
-        case Field::Second:
-            f.second = value;
-            break;
+        if (token->field == Field::ShortYear) {
+            value = value < 70 ? 2000 + value : 1900 + value;
         }
+        FieldOf(f, token->field) = value;
     }
     return DateFromParts(f.year, f.month, f.day, f.hour, f.minute, f.second);
 }
 
 Text DateToText(const Text& mask, int32_t date) {
-    const Fields f = FieldsOf(date);
+    Fields f = FieldsOf(date);
     Text out;
     size_t m = 0;
     while (m < mask.size()) {
@@ -195,29 +197,10 @@ Text DateToText(const Text& mask, int32_t date) {
             continue;
         }
         m += 1 + token->length;
-        switch (token->field) {
-        case Field::Year:
-            AppendDigits(out, f.year, 4);
-            break;
-        case Field::ShortYear:
-            AppendDigits(out, f.year % 100, 2);
-            break;
-        case Field::Month:
-            AppendDigits(out, f.month, 2);
-            break;
-        case Field::Day:
-            AppendDigits(out, f.day, 2);
-            break;
-        case Field::Hour:
-            AppendDigits(out, f.hour, 2);
-            break;
-        case Field::Minute:
-            AppendDigits(out, f.minute, 2);
-            break;
-        case Field::Second:
-            AppendDigits(out, f.second, 2);
-            break;
-        }
+        const int32_t value = FieldOf(f, token->field);
+        // Each field prints as many digits as its token has letters.
+        AppendDigits(out, token->field == Field::ShortYear ? value % 100 : value,
+                     static_cast<int>(token->length));
     }
     return out;
 }
