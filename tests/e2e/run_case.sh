@@ -86,6 +86,15 @@ import_registry() {
     case_wine regedit /S "$(winepath_of "$file")" >/dev/null 2>&1 || { log "regedit failed on $file"; exit 2; }
 }
 
+# register_host 'C:\PureBasic': the shell knows the host's PureBasic.exe as an application.
+register_host() {
+    local escaped=${1//\\/\\\\}
+    import_registry <<REG
+[HKEY_CLASSES_ROOT\Applications\PureBasic.exe\shell\open\command]
+@="\"$escaped\\\\PureBasic.exe\" \"%1\""
+REG
+}
+
 # remember_host 'C:\PureBasic': notes every file and folder of the host, with file sizes.
 remember_host() {
     host_listing "$1" >"$WORK/remembered-host"

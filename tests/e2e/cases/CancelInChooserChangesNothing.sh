@@ -1,10 +1,7 @@
 # shellcheck shell=bash
 # Cancelling the folder chooser leaves the host and the registry as they were.
 make_host 'C:\PureBasic'
-import_registry <<'REG'
-[HKEY_CLASSES_ROOT\Applications\PureBasic.exe\shell\open\command]
-@="\"C:\\PureBasic\\PureBasic.exe\" \"%1\""
-REG
+register_host 'C:\PureBasic'
 remember_host 'C:\PureBasic'
 run_setup cancel_in_chooser.txt FOLDER=PureBasic
 expect_host_unchanged 'C:\PureBasic'

@@ -1,10 +1,7 @@
 # shellcheck shell=bash
 # A first install into the PureBasic that the shell knows as the program for PureBasic.exe.
 make_host 'C:\PureBasic'
-import_registry <<'REG'
-[HKEY_CLASSES_ROOT\Applications\PureBasic.exe\shell\open\command]
-@="\"C:\\PureBasic\\PureBasic.exe\" \"%1\""
-REG
+register_host 'C:\PureBasic'
 run_setup install_first_time.txt FOLDER=PureBasic
 expect_payload_installed 'C:\PureBasic'
 expect_folder 'C:\PureBasic\Help'

@@ -2,10 +2,7 @@
 # The registered folder has lost its PureBasic.exe: after the warning the library folders are
 # made and the install completes.
 make_host 'C:\PureBasic' --no-exe --no-userlibraries
-import_registry <<'REG'
-[HKEY_CLASSES_ROOT\Applications\PureBasic.exe\shell\open\command]
-@="\"C:\\PureBasic\\PureBasic.exe\" \"%1\""
-REG
+register_host 'C:\PureBasic'
 run_setup install_without_exe.txt FOLDER=PureBasic
 expect_folder 'C:\PureBasic\PureLibraries\UserLibraries'
 expect_payload_installed 'C:\PureBasic'

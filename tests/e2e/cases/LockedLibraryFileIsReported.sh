@@ -4,10 +4,7 @@
 make_host 'C:\PureBasic'
 put_file 'C:\PureBasic\PureLibraries\UserLibraries\Quorrel_400' 'library of an older version'
 lock_file 'C:\PureBasic\PureLibraries\UserLibraries\Quorrel_400'
-import_registry <<'REG'
-[HKEY_CLASSES_ROOT\Applications\PureBasic.exe\shell\open\command]
-@="\"C:\\PureBasic\\PureBasic.exe\" \"%1\""
-REG
+register_host 'C:\PureBasic'
 run_setup install_with_locked_library.txt FOLDER=PureBasic
 expect_content 'C:\PureBasic\PureLibraries\UserLibraries\Quorrel_400' 'library of an older version'
 expect_payload_installed 'C:\PureBasic' --except Quorrel_400

@@ -2,10 +2,8 @@
 # A marker file beside a registry record: the marker goes, the registry keeps its record.
 make_host 'C:\PureBasic'
 put_file 'C:\PureBasic\Examples\ZentLibs\qorpvers' $'1005\r\n01.06.2007\r\n'
+register_host 'C:\PureBasic'
 import_registry <<'REG'
-[HKEY_CLASSES_ROOT\Applications\PureBasic.exe\shell\open\command]
-@="\"C:\\PureBasic\\PureBasic.exe\" \"%1\""
-
 [HKEY_CURRENT_USER\Software\Velkadia\Qorp400]
 "Version"="1007"
 "Date"="20.08.2007"

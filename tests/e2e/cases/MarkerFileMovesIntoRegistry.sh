@@ -3,10 +3,7 @@
 # the marker goes, even though the user then cancels.
 make_host 'C:\PureBasic'
 put_file 'C:\PureBasic\Examples\ZentLibs\qorpvers' $'1005\r\n01.06.2007\r\n'
-import_registry <<'REG'
-[HKEY_CLASSES_ROOT\Applications\PureBasic.exe\shell\open\command]
-@="\"C:\\PureBasic\\PureBasic.exe\" \"%1\""
-REG
+register_host 'C:\PureBasic'
 remember_host 'C:\PureBasic'
 run_setup cancel_in_chooser.txt FOLDER=PureBasic
 expect_host_unchanged 'C:\PureBasic' 'Examples\ZentLibs\qorpvers'

@@ -1,10 +1,7 @@
 # shellcheck shell=bash
 # Installing twice into the same host: the second run replaces the files and still succeeds.
 make_host 'C:\PureBasic'
-import_registry <<'REG'
-[HKEY_CLASSES_ROOT\Applications\PureBasic.exe\shell\open\command]
-@="\"C:\\PureBasic\\PureBasic.exe\" \"%1\""
-REG
+register_host 'C:\PureBasic'
 run_setup install_first_time.txt FOLDER=PureBasic
 # Spoil one installed file so the second run has to write it again.
 put_file 'C:\PureBasic\Examples\ZentLibs\ostrel.pb' 'left over from an older version'
