@@ -22,8 +22,8 @@ bool SaveScreenshot(const std::string& path) {
     HGDIOBJ previous = SelectObject(memory.Get(), bitmap.Get());
     BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
     SelectObject(memory.Get(), previous);
-    BITMAPFILEHEADER file{0x4D42, sizeof file + sizeof info + info.biSizeImage, 0, 0,
-                          sizeof file + sizeof info}; // "BM"
+    constexpr DWORD kHeaderBytes = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    BITMAPFILEHEADER file{0x4D42, kHeaderBytes + info.biSizeImage, 0, 0, kHeaderBytes}; // "BM"
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
