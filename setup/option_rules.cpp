@@ -1,6 +1,6 @@
 #include "setup/option_rules.h"
 
-#include "installer/setup_choice.h"
+#include "setup/setup_result.h"
 
 namespace {
 
