@@ -1,6 +1,7 @@
 #include "runtime/files.h"
 
 #include "runtime/file_write_hook.h"
+#include "runtime/line_split.h"
 #include "runtime/owned_handle.h"
 
 #include <windows.h>
@@ -136,6 +137,18 @@ int ReadByte(NumberedFile& file) {
     return file.buffer[file.position++];
 }
 
+// A numbered file as the line splitter reads it. A byte is given back only right after it was
+// read, so it is still in the buffer.
+class FileBytes final : public ByteSource {
+  public:
+    explicit FileBytes(NumberedFile& file) : file_(file) {}
+    int NextByte() override { return ReadByte(file_); }
+    void GiveBackByte() override { --file_.position; }
+
+  private:
+    NumberedFile& file_;
+};
+
 // Paths of the size and directory operations are used up to this many characters.
 Text Clipped(const Text& path) {
     return path.substr(0, MAX_PATH);
@@ -175,31 +188,13 @@ int32_t FileOpenRead(int32_t number, const Text& path) {
 
 Text FileReadLine(int32_t number) {
     NumberedFile* file = ValidNumber(number) ? Files().Find(number) : nullptr;
-    Text line;
     if (file == nullptr || file->atEnd) {
-        return line;
+        return Text();
     }
-    for (;;) {
-        const int byte = ReadByte(*file);
-        if (byte < 0) {
-            file->atEnd = true;
-            return line;
-        }
-        if (byte == 0 || byte == '\n') {
-            return line;
-        }
-        if (byte == '\r') {
-            // CR LF is one line end; any other byte after a lone CR starts the next line.
-            const int next = ReadByte(*file);
-            if (next < 0) {
-                file->atEnd = true;
-            } else if (next != '\n') {
-                --file->position;
-            }
-            return line;
-        }
-        line += static_cast<char>(byte);
-    }
+    FileBytes bytes(*file);
+    LineRead read = ReadLine(bytes);
+    file->atEnd = read.reachedEnd;
+    return std::move(read.line);
 }
 
 int32_t FileWriteByte(int32_t number, int32_t value) {

@@ -1,0 +1,68 @@
+// A byte source that hands out a text the way a numbered file does: through a buffer refilled
+// in chunks of the given sizes, taken in turn, so a line end can straddle two refills.
+// Platform-free.
+#pragma once
+
+#include "runtime/line_split.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class ChunkedBytes final : public ByteSource {
+  public:
+    ChunkedBytes(std::string_view bytes, std::vector<size_t> chunkSizes)
+        : bytes_(bytes), chunkSizes_(std::move(chunkSizes)) {}
+
+    int NextByte() override {
+        justRead_ = false;
+        if (position_ == buffer_.size()) {
+            if (next_ == bytes_.size()) {
+                return -1;
+            }
+            const size_t size =
+                chunkSizes_.empty() ? bytes_.size() : chunkSizes_[turn_++ % chunkSizes_.size()];
+            buffer_ = bytes_.substr(next_, size == 0 ? 1 : size);
+            next_ += buffer_.size();
+            position_ = 0;
+        }
+        justRead_ = true;
+        return static_cast<unsigned char>(buffer_[position_++]);
+    }
+
+    // A give-back that is not right after a byte was read would need a byte the buffer may no
+    // longer hold; it is counted instead of done.
+    void GiveBackByte() override {
+        if (!justRead_) {
+            ++misplacedGiveBacks_;
+            return;
+        }
+        justRead_ = false;
+        --position_;
+    }
+
+    int MisplacedGiveBacks() const { return misplacedGiveBacks_; }
+
+  private:
+    std::string_view bytes_;
+    std::vector<size_t> chunkSizes_;
+    std::string_view buffer_;
+    size_t next_ = 0;
+    size_t position_ = 0;
+    size_t turn_ = 0;
+    bool justRead_ = false;
+    int misplacedGiveBacks_ = 0;
+};
+
+// Every line of the bytes, read until the source ends.
+inline std::vector<std::string> AllLines(ChunkedBytes& source) {
+    std::vector<std::string> lines;
+    for (;;) {
+        LineRead read = ReadLine(source);
+        lines.push_back(std::move(read.line));
+        if (read.reachedEnd) {
+            return lines;
+        }
+    }
+}
