@@ -1,12 +1,18 @@
 #include "installer/payload_writer.h"
 
+#include "installer/payload_copy_path.h"
+#include "runtime/file_replace.h"
 #include "runtime/files.h"
 
 int32_t WritePayloadItem(const PayloadItem& item, const Text& installDirectory) {
     if (item.target == nullptr) {
         return 0;
     }
-    if (FileCreate(kPayloadFileNumber, installDirectory + item.target) == 0) {
+    // The new copy is written beside the installed file and takes its place only once it is
+    // whole, so a full disk or a locked file never leaves the user's file half-written.
+    const Text target = installDirectory + item.target;
+    const Text copy = PayloadCopyPath(target);
+    if (FileCreate(kPayloadFileNumber, copy) == 0) {
         return 0;
     }
     bool written = true;
@@ -15,5 +21,9 @@ int32_t WritePayloadItem(const PayloadItem& item, const Text& installDirectory) 
     }
     // The close flushes the buffer, so a full disk may only show here.
     const bool closed = FileClose(kPayloadFileNumber) == 1;
-    return written && closed ? 1 : 0;
+    if (written && closed && FileReplace(copy, target) != 0) {
+        return 1;
+    }
+    FileDelete(copy);
+    return 0;
 }

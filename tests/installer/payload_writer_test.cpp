@@ -2,6 +2,7 @@
 // (the install-run and end-to-end tests write them all and compare them with their sources).
 #include "installer/payload_writer.h"
 
+#include "installer/payload_copy_path.h"
 #include "runtime/file_write_hook.h"
 #include "runtime/files.h"
 #include "runtime/owned_handle.h"
@@ -20,6 +21,9 @@ class PayloadWriting : public ::testing::Test {
     std::string PathOf(PayloadIndex index) const {
         return folder_.Path() + PayloadItemAt(index).target;
     }
+    static bool Exists(const std::string& path) {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
     ScratchFolder folder_;
 };
 
@@ -36,6 +40,8 @@ TEST_F(PayloadWriting, OldFilesAreReplacedByteForByteAndFailedWritesLeaveNoTrace
     EXPECT_EQ(WritePayloadItem(item, folder_.Path()), 1);
     EXPECT_EQ(ReadWholeFile(PathOf(kExample1Item)).bytes,
               std::vector<unsigned char>(item.bytes, item.bytes + item.size));
+    EXPECT_NE(GetFileAttributesA(PathOf(kExample1Item).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_FALSE(Exists(PayloadCopyPath(PathOf(kExample1Item))));
     const std::vector<unsigned char> old(100, 'o');
     ASSERT_TRUE(WriteWholeFile(PathOf(kExamplePictureItem), old));
     {
@@ -45,6 +51,11 @@ TEST_F(PayloadWriting, OldFilesAreReplacedByteForByteAndFailedWritesLeaveNoTrace
         EXPECT_EQ(WritePayloadItem(PayloadItemAt(kExamplePictureItem), folder_.Path()), 0);
     }
     EXPECT_EQ(ReadWholeFile(PathOf(kExamplePictureItem)).bytes, old);
+    EXPECT_FALSE(Exists(PayloadCopyPath(PathOf(kExamplePictureItem))));
+    // A folder in the file's place is no file to replace.
+    ASSERT_TRUE(folder_.MakeFolders("help\\Quorrel400.chm"));
+    EXPECT_EQ(WritePayloadItem(PayloadItemAt(kHelpItem), folder_.Path()), 0);
+    EXPECT_FALSE(Exists(PayloadCopyPath(PathOf(kHelpItem))));
 }
 
 // A disk that is full after g_room bytes: what still fits is written, then the write fails or
@@ -62,7 +73,7 @@ BOOL WINAPI WriteUntilDiskFull(HANDLE file, LPCVOID data, DWORD length, LPDWORD 
     return *written == length || g_quiet;
 }
 
-TEST_F(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushIsReportedAsFailure) {
+TEST_F(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushKeepsThePreviousFile) {
     static_assert(kFileBufferSize == 4096, "the cases below are laid out for 4096-byte buffers");
     // Full in the second buffer of a larger file, or at the flush of the only buffer at close.
     const std::tuple<int32_t, DWORD, bool> cases[] = {{13151, 5000, false},
@@ -70,6 +81,12 @@ TEST_F(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushIsReportedAsFailu
                                                       {13151, 12288, false},
                                                       {1000, 0, false},
                                                       {1000, 100, true}};
+    const std::string target = folder_.Path() + "full.bin";
+    std::vector<unsigned char> previous(20000);
+    for (size_t i = 0; i < previous.size(); ++i) {
+        previous[i] = static_cast<unsigned char>(i * 7);
+    }
+    ASSERT_TRUE(WriteWholeFile(target, previous));
     for (const auto& [size, room, quiet] : cases) {
         SCOPED_TRACE(std::to_string(size) + " bytes, room for " + std::to_string(room));
         const std::vector<unsigned char> block(size, 'b');
@@ -79,9 +96,14 @@ TEST_F(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushIsReportedAsFailu
         EXPECT_EQ(WritePayloadItem({block.data(), size, "full.bin", "", ""}, folder_.Path()), 0);
         SetFileWriteFunctionForTesting(nullptr);
         EXPECT_EQ(g_room, 0u) << "the write never reached the full disk";
-        // The half-written file was closed: nothing still holds it.
-        EXPECT_TRUE(DeleteFileA((folder_.Path() + "full.bin").c_str()));
+        EXPECT_EQ(ReadWholeFile(target).bytes, previous);
+        // The half-written copy was closed and removed.
+        EXPECT_FALSE(Exists(PayloadCopyPath(target)));
     }
+    // With room again the same write replaces the file.
+    const std::vector<unsigned char> block(13151, 'b');
+    EXPECT_EQ(WritePayloadItem({block.data(), 13151, "full.bin", "", ""}, folder_.Path()), 1);
+    EXPECT_EQ(ReadWholeFile(target).bytes, block);
 }
 
 } // namespace
