@@ -10,7 +10,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 log() { printf '%s\n' "$*" >&2; }
 
 # Everything the build and the tests call, on every machine. 32-bit Wine (wine32:i386) is added
-# only where this machine can run 32-bit programs at all.
+# only where this machine can run 32-bit programs at all. g++ brings the sanitizer runtimes of
+# the native unit tests.
 quorrel_packages=(
     cmake make g++ binutils g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
     wine wine64 xvfb fonts-liberation python3 e2fsprogs
