@@ -10,11 +10,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 log() { printf '%s\n' "$*" >&2; }
 
 # Everything the build and the tests call, on every machine. 32-bit Wine (wine32:i386) is added
-# only where this machine can run 32-bit programs at all. g++ brings the sanitizer runtimes of
-# the native unit tests.
+# only where this machine can run 32-bit programs at all. clang and its runtime libraries build
+# the fuzz targets (libFuzzer); g++ brings the sanitizer runtimes of the native unit tests.
 quorrel_packages=(
     cmake make g++ binutils g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
-    wine wine64 xvfb fonts-liberation python3 e2fsprogs
+    wine wine64 xvfb fonts-liberation python3 e2fsprogs clang libclang-rt-dev
 )
 
 # Runs a command as root, through sudo for other users.

@@ -1,0 +1,53 @@
+// Open commands of any form, as the four roads of host discovery read them: each cut gives a
+// directory or nothing, never more than the command held.
+#include "fuzz_check.h"
+#include "host/command_cuts.h"
+
+#include <cstdint>
+
+namespace {
+
+// The direct read's buffer: the command is what stands before the first zero byte.
+constexpr size_t kDirectRoom = 522;
+
+bool EndsWithSeparator(const Text& text) {
+    return text.ends_with('\\') || text.ends_with('/');
+}
+
+bool NamesHost(const Text& text) {
+    return TextFind(TextUpper(text), "PUREBASIC.EXE") > 0;
+}
+
+// "" or a directory in upper case, cut out of the text it came from.
+void CheckUpperDirectory(const Text& directory, const Text& from) {
+    FUZZ_CHECK(directory.empty() || (EndsWithSeparator(directory) && NamesHost(from)));
+    FUZZ_CHECK(TextUpper(directory) == directory);
+    FUZZ_CHECK(directory.size() <= from.size());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const char* bytes = reinterpret_cast<const char*>(data);
+    const Text direct = TextUpToZeroByte(bytes, size < kDirectRoom ? size : kDirectRoom);
+    FUZZ_CHECK(direct.find('\0') == Text::npos);
+    const Text road1 = DirectCommandDirectory(direct);
+    FUZZ_CHECK(road1.empty() || (EndsWithSeparator(road1) && NamesHost(direct)));
+    FUZZ_CHECK(road1.size() < direct.size() || road1.empty());
+
+    // The other roads get a whole string value, zero bytes left out.
+    Text command(bytes, size);
+    std::erase(command, '\0');
+    const Text road2 = ToolkitCommandDirectory(command);
+    FUZZ_CHECK(road2.find('"') == Text::npos && TextUpper(road2) == road2);
+    FUZZ_CHECK(road2.empty() || NamesHost(command));
+    FUZZ_CHECK(road2.size() < command.size() || road2.empty());
+
+    const Text program = ProgramPathOfCommand(command);
+    FUZZ_CHECK(command.find(program) != Text::npos);
+    CheckUpperDirectory(SearchedCommandDirectory(command), program);
+    // Road 4 cuts the program that the open command of ".pb" names.
+    const Text associated = ProgramOfOpenCommand(command);
+    CheckUpperDirectory(AssociatedProgramDirectory(associated), associated);
+    return 0;
+}

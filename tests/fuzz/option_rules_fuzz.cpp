@@ -1,0 +1,67 @@
+// Any setup and installed versions and dates (the installed date read from any text): the
+// dialog offers install only, blocks, or offers the update option, and every option it leaves
+// enabled gives an install result with the installer's own flags.
+#include "fuzz_check.h"
+#include "runtime/dates.h"
+#include "setup/option_rules.h"
+#include "setup/setup_result.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstring>
+
+namespace {
+
+void CheckChoice(SelectedOption option, const char* caption) {
+    const SetupChoiceState state = UpdateSetupChoice(option, 0, false, caption);
+    FUZZ_CHECK(state.nextEnabled && !state.shortcutEnabled);
+    FUZZ_CHECK(state.choice >= kSetupInstall && state.choice <= kSetupRefresh);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    const int32_t setupVersion = input.ConsumeIntegral<int32_t>();
+    const int32_t installedVersion = input.ConsumeIntegral<int32_t>();
+    const int32_t setupDate = input.ConsumeIntegral<int32_t>();
+    const int32_t uninstallLocked = input.ConsumeBool() ? 1 : input.ConsumeIntegral<int32_t>();
+    const int32_t shortcutAllowed = input.ConsumeIntegral<int32_t>();
+    const bool ticked = input.ConsumeBool();
+    const auto selected =
+        input.PickValueInArray({SelectedOption::kNone, SelectedOption::kInstall,
+                                SelectedOption::kUpdate, SelectedOption::kUninstall});
+    const Text caption = input.ConsumeRandomLengthString(64);
+    const int32_t installedDate =
+        DateFromText("%dd.%mm.%yyyy", input.ConsumeRemainingBytesAsString());
+
+    const SetupOffer offer =
+        DecideSetupOffer(setupVersion, installedVersion, setupDate, installedDate, uninstallLocked);
+    const bool known = installedVersion != 0 && installedDate != 0;
+    FUZZ_CHECK(offer.installEnabled == !known);
+    FUZZ_CHECK(offer.blockMessage >= 0 && offer.blockMessage <= 3);
+    if (offer.blockMessage != 0) {
+        FUZZ_CHECK(known && !offer.updateEnabled && !offer.uninstallEnabled);
+        FUZZ_CHECK(std::strcmp(offer.blockText, kBlockMessages[offer.blockMessage - 1]) == 0);
+    } else {
+        FUZZ_CHECK(offer.blockText[0] == '\0');
+        FUZZ_CHECK(offer.updateEnabled == known);
+        FUZZ_CHECK(offer.uninstallEnabled == (known && uninstallLocked == 0));
+    }
+    FUZZ_CHECK((offer.updateCaption == nullptr) == (offer.updateWidth == 0));
+    if (offer.installEnabled) {
+        CheckChoice(SelectedOption::kInstall, kUpdateCaption);
+    }
+    if (offer.updateEnabled) {
+        CheckChoice(SelectedOption::kUpdate,
+                    offer.updateCaption != nullptr ? offer.updateCaption : kUpdateCaption);
+    }
+
+    const SetupChoiceState state = UpdateSetupChoice(selected, shortcutAllowed, ticked, caption);
+    FUZZ_CHECK(state.nextEnabled == (selected != SelectedOption::kNone));
+    FUZZ_CHECK(state.choice >= kSetupCancelled && state.choice <= kSetupInstallWithShortcut);
+    FUZZ_CHECK(!state.shortcutEnabled ||
+               (selected == SelectedOption::kInstall && shortcutAllowed == 1));
+    FUZZ_CHECK(state.clearShortcutTick == (selected == SelectedOption::kNone));
+    return 0;
+}
