@@ -14,7 +14,8 @@ log() { printf '%s\n' "$*" >&2; }
 # the fuzz targets (libFuzzer); g++ brings the sanitizer runtimes of the native unit tests.
 quorrel_packages=(
     cmake make g++ binutils g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
-    wine wine64 xvfb fonts-liberation python3 e2fsprogs clang libclang-rt-dev
+    wine wine64 xvfb fonts-liberation python3 e2fsprogs osslsigncode openssl
+    clang libclang-rt-dev
 )
 
 # Runs a command as root, through sudo for other users.
