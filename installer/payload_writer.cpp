@@ -1,6 +1,6 @@
 #include "installer/payload_writer.h"
 
-#include "runtime/files.h"
+#include "runtime/system/files.h"
 
 int32_t WritePayloadItem(const PayloadItem& item, const Text& installDirectory) {
     if (item.target == nullptr) {

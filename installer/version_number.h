@@ -2,7 +2,7 @@
 // the installer compares and stores. 0 means none is recorded.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 #include "registry/last_error_text.h"
 #include "registry/root_key_handle.h"
 #include "registry/value_text.h"
-#include "runtime/owned_handle.h"
+#include "runtime/system/owned_handle.h"
 
 #include <windows.h>
 

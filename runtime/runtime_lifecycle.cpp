@@ -1,13 +1,13 @@
 #include "runtime/runtime_lifecycle.h"
 
-#include "runtime/app_windows.h"
-#include "runtime/common_controls.h"
-#include "runtime/drawing.h"
-#include "runtime/events.h"
-#include "runtime/files.h"
-#include "runtime/fonts.h"
-#include "runtime/gadgets.h"
-#include "runtime/images.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/common_controls.h"
+#include "runtime/graphics/drawing.h"
+#include "runtime/ui/events.h"
+#include "runtime/system/files.h"
+#include "runtime/ui/fonts.h"
+#include "runtime/ui/gadgets.h"
+#include "runtime/graphics/images.h"
 
 void StartRuntime() {
     StartCommonControls();

@@ -1,6 +1,6 @@
 #include "gui_test_support.h"
 
-#include "runtime/app_windows.h"
+#include "runtime/ui/app_windows.h"
 
 namespace {
 

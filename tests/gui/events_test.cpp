@@ -1,8 +1,8 @@
 #include "gui_test_support.h"
 
-#include "runtime/app_windows.h"
-#include "runtime/events.h"
-#include "runtime/gadgets.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/events.h"
+#include "runtime/ui/gadgets.h"
 
 #include <initializer_list>
 

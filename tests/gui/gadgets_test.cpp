@@ -1,7 +1,7 @@
 #include "gui_test_support.h"
 
-#include "runtime/app_windows.h"
-#include "runtime/gadgets.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/gadgets.h"
 
 #include <richedit.h>
 

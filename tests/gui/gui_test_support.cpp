@@ -1,11 +1,11 @@
 #include "gui_test_support.h"
 
-#include "runtime/app_windows.h"
-#include "runtime/events.h"
-#include "runtime/gadgets.h"
-#include "runtime/gadget_list.h"
-#include "runtime/images.h"
-#include "runtime/owned_handle.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/events.h"
+#include "runtime/ui/gadgets.h"
+#include "runtime/ui/gadget_list.h"
+#include "runtime/graphics/images.h"
+#include "runtime/system/owned_handle.h"
 #include "runtime/runtime_lifecycle.h"
 #include "support/window_driver.h"
 

@@ -1,6 +1,6 @@
 #include "installer/install_run.h"
 #include "installer/payload.h"
-#include "runtime/owned_handle.h"
+#include "runtime/system/owned_handle.h"
 #include "support/scratch_folder.h"
 #include "support/window_driver.h"
 

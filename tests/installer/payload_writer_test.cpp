@@ -2,9 +2,9 @@
 // (the install-run and end-to-end tests write them all and compare them with their sources).
 #include "installer/payload_writer.h"
 
-#include "runtime/file_write_hook.h"
-#include "runtime/files.h"
-#include "runtime/owned_handle.h"
+#include "runtime/system/file_write_hook.h"
+#include "runtime/system/files.h"
+#include "runtime/system/owned_handle.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "runtime/dates.h"
+#include "runtime/base/dates.h"
 
 #include <gtest/gtest.h>
 

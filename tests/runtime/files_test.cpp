@@ -1,6 +1,6 @@
-#include "runtime/file_write_hook.h"
-#include "runtime/files.h"
-#include "runtime/owned_handle.h"
+#include "runtime/system/file_write_hook.h"
+#include "runtime/system/files.h"
+#include "runtime/system/owned_handle.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "runtime/owned_window.h"
-#include "runtime/requesters.h"
+#include "runtime/system/owned_window.h"
+#include "runtime/system/requesters.h"
 #include "support/window_driver.h"
 
 #include <gtest/gtest.h>

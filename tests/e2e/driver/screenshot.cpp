@@ -1,7 +1,7 @@
 // Saves what the screen shows as a Windows bitmap file, for the demo's walk-through.
 #include "tests/e2e/driver/driver.h"
 
-#include "runtime/owned_handle.h"
+#include "runtime/system/owned_handle.h"
 
 #include <fstream>
 

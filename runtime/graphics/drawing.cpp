@@ -1,0 +1,148 @@
+#include "runtime/graphics/drawing.h"
+
+#include "runtime/system/colour_ref.h"
+#include "runtime/graphics/images.h"
+#include "runtime/system/owned_handle.h"
+
+#include <memory>
+
+namespace {
+
+// Nothing changes the front colour: text and boxes in other colours set theirs for one call.
+constexpr COLORREF kFrontColour = RGB(0, 0, 0);
+
+struct Drawing {
+    OwnedMemoryDc dc;
+    OwnedGdiObject blackBrush;
+    HGDIOBJ oldBitmap = nullptr;
+    HGDIOBJ oldPen = nullptr;
+    HGDIOBJ oldBrush = nullptr;
+    HGDIOBJ oldFont = nullptr;
+    int32_t mode = 0;
+
+    ~Drawing() {
+        if (!dc) {
+            return;
+        }
+        if (oldFont != nullptr) {
+            SelectObject(dc.Get(), oldFont);
+        }
+        SelectObject(dc.Get(), oldPen);
+        SelectObject(dc.Get(), oldBrush);
+        SelectObject(dc.Get(), oldBitmap);
+    }
+};
+
+// Present while a drawing is in progress.
+std::unique_ptr<Drawing> g_drawing;
+
+} // namespace
+
+int32_t BeginImageDrawing(int32_t number) {
+    EndDrawing();
+    HBITMAP bitmap = ImageBitmapHandle(number);
+    if (bitmap == nullptr || GetObjectType(bitmap) != OBJ_BITMAP) {
+        return 0;
+    }
+    auto drawing = std::make_unique<Drawing>();
+    drawing->dc.Reset(CreateCompatibleDC(nullptr));
+    drawing->blackBrush.Reset(CreateSolidBrush(RGB(0, 0, 0)));
+    if (!drawing->dc || !drawing->blackBrush) {
+        return 0;
+    }
+    HDC dc = drawing->dc.Get();
+    drawing->oldBitmap = SelectObject(dc, bitmap);
+    if (drawing->oldBitmap == nullptr) {
+        drawing->dc.Close();
+        return 0;
+    }
+    // Text is drawn at, and advances, the current position.
+    SetTextAlign(dc, TA_UPDATECP);
+    drawing->oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    drawing->oldBrush = SelectObject(dc, drawing->blackBrush.Get());
+    SetTextColor(dc, kFrontColour);
+    g_drawing = std::move(drawing);
+    return 1;
+}
+
+void EndDrawing() {
+    g_drawing.reset();
+}
+
+void SetDrawingFont(HFONT font) {
+    if (g_drawing == nullptr) {
+        return;
+    }
+    HGDIOBJ chosen = font != nullptr ? font : GetStockObject(SYSTEM_FONT);
+    HGDIOBJ previous = SelectObject(g_drawing->dc.Get(), chosen);
+    if (g_drawing->oldFont == nullptr) {
+        g_drawing->oldFont = previous;
+    }
+}
+
+void SetDrawingFont(int32_t fontHandle) {
+    SetDrawingFont(fontHandle == -1 ? nullptr
+                                    : reinterpret_cast<HFONT>(static_cast<intptr_t>(fontHandle)));
+}
+
+void SetDrawingMode(int32_t flags) {
+    if (g_drawing != nullptr) {
+        g_drawing->mode = flags;
+    }
+}
+
+int32_t DrawTextAt(int32_t x, int32_t y, const Text& text, int32_t colour) {
+    if (g_drawing == nullptr) {
+        return 0;
+    }
+    if (text.empty()) {
+        return x;
+    }
+    HDC dc = g_drawing->dc.Get();
+    MoveToEx(dc, x, y, nullptr);
+    SetBkMode(dc, (g_drawing->mode & kDrawTransparentText) ? TRANSPARENT : OPAQUE);
+    SetTextColor(dc, ColourRefOf(colour));
+    TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    SetTextColor(dc, kFrontColour);
+    POINT position{};
+    GetCurrentPositionEx(dc, &position);
+    return position.x;
+}
+
+int32_t FillBox(int32_t x, int32_t y, int32_t width, int32_t height, int32_t colour) {
+    if (g_drawing == nullptr) {
+        return 0;
+    }
+    HDC dc = g_drawing->dc.Get();
+    const bool outlineOnly = (g_drawing->mode & kDrawOutlineOnly) != 0;
+    SetROP2(dc, (g_drawing->mode & kDrawXor) ? R2_XORPEN : R2_COPYPEN);
+    const COLORREF wanted = ColourRefOf(colour);
+    if (width == 1 || height == 1) {
+        // GDI draws no rectangle one pixel thin; a pattern fill covers exactly those pixels.
+        OwnedGdiObject line(CreateSolidBrush(wanted));
+        HGDIOBJ previousBrush = SelectObject(dc, line.Get());
+        const BOOL drawn =
+            PatBlt(dc, x, y, width, height, (g_drawing->mode & kDrawXor) ? PATINVERT : PATCOPY);
+        SelectObject(dc, previousBrush);
+        return drawn ? 1 : 0;
+    }
+    // A pen and brush of another colour exist for this one box only.
+    OwnedGdiObject pen;
+    OwnedGdiObject brush;
+    if (wanted != kFrontColour) {
+        pen.Reset(CreatePen(PS_SOLID, 0, wanted));
+        if (!outlineOnly) {
+            brush.Reset(CreateSolidBrush(wanted));
+        }
+    }
+    HGDIOBJ usedPen = pen ? pen.Get() : GetStockObject(BLACK_PEN);
+    HGDIOBJ usedBrush = outlineOnly ? GetStockObject(NULL_BRUSH)
+                        : brush     ? brush.Get()
+                                    : g_drawing->blackBrush.Get();
+    HGDIOBJ previousPen = SelectObject(dc, usedPen);
+    HGDIOBJ previousBrush = SelectObject(dc, usedBrush);
+    const BOOL drawn = Rectangle(dc, x, y, x + width, y + height);
+    SelectObject(dc, previousPen);
+    SelectObject(dc, previousBrush);
+    return drawn ? 1 : 0;
+}
