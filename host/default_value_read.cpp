@@ -1,7 +1,7 @@
 #include "host/default_value_read.h"
 
+#include "registry/owned_key.h"
 #include "registry/root_key_handle.h"
-#include "runtime/system/owned_handle.h"
 
 #include <windows.h>
 

@@ -8,14 +8,14 @@
 #include "installer/setup_choice.h"
 #include "installer/version_number.h"
 #include "installer/version_record.h"
+#include "runtime/graphics/images.h"
+#include "runtime/runtime_lifecycle.h"
+#include "runtime/system/files.h"
+#include "runtime/system/requesters.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/events.h"
-#include "runtime/system/files.h"
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
-#include "runtime/graphics/images.h"
-#include "runtime/system/requesters.h"
-#include "runtime/runtime_lifecycle.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "runtime/runtime_lifecycle.h"
 
+#include "runtime/graphics/drawing.h"
+#include "runtime/graphics/images.h"
+#include "runtime/system/files.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/common_controls.h"
-#include "runtime/graphics/drawing.h"
 #include "runtime/ui/events.h"
-#include "runtime/system/files.h"
 #include "runtime/ui/fonts.h"
 #include "runtime/ui/gadgets.h"
-#include "runtime/graphics/images.h"
 
 void StartRuntime() {
     StartCommonControls();

@@ -1,7 +1,7 @@
 #include "runtime/graphics/drawing.h"
 
-#include "runtime/system/colour_ref.h"
 #include "runtime/graphics/images.h"
+#include "runtime/system/colour_ref.h"
 #include "runtime/system/owned_handle.h"
 
 #include <memory>
@@ -11,26 +11,16 @@ namespace {
 // Nothing changes the front colour: text and boxes in other colours set theirs for one call.
 constexpr COLORREF kFrontColour = RGB(0, 0, 0);
 
+// The selections are put back before the brush and the device context go (members are
+// released in reverse order).
 struct Drawing {
     OwnedMemoryDc dc;
     OwnedGdiObject blackBrush;
-    HGDIOBJ oldBitmap = nullptr;
-    HGDIOBJ oldPen = nullptr;
-    HGDIOBJ oldBrush = nullptr;
-    HGDIOBJ oldFont = nullptr;
+    DcSelection bitmap;
+    DcSelection pen;
+    DcSelection brush;
+    DcSelection font;
     int32_t mode = 0;
-
-    ~Drawing() {
-        if (!dc) {
-            return;
-        }
-        if (oldFont != nullptr) {
-            SelectObject(dc.Get(), oldFont);
-        }
-        SelectObject(dc.Get(), oldPen);
-        SelectObject(dc.Get(), oldBrush);
-        SelectObject(dc.Get(), oldBitmap);
-    }
 };
 
 // Present while a drawing is in progress.
@@ -51,15 +41,14 @@ int32_t BeginImageDrawing(int32_t number) {
         return 0;
     }
     HDC dc = drawing->dc.Get();
-    drawing->oldBitmap = SelectObject(dc, bitmap);
-    if (drawing->oldBitmap == nullptr) {
-        drawing->dc.Close();
+    drawing->bitmap = SelectInto(dc, bitmap);
+    if (!drawing->bitmap) {
         return 0;
     }
     // Text is drawn at, and advances, the current position.
     SetTextAlign(dc, TA_UPDATECP);
-    drawing->oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    drawing->oldBrush = SelectObject(dc, drawing->blackBrush.Get());
+    drawing->pen = SelectInto(dc, GetStockObject(BLACK_PEN));
+    drawing->brush = SelectInto(dc, drawing->blackBrush.Get());
     SetTextColor(dc, kFrontColour);
     g_drawing = std::move(drawing);
     return 1;
@@ -73,11 +62,10 @@ void SetDrawingFont(HFONT font) {
     if (g_drawing == nullptr) {
         return;
     }
-    HGDIOBJ chosen = font != nullptr ? font : GetStockObject(SYSTEM_FONT);
-    HGDIOBJ previous = SelectObject(g_drawing->dc.Get(), chosen);
-    if (g_drawing->oldFont == nullptr) {
-        g_drawing->oldFont = previous;
-    }
+    // The font from before the drawing goes back first, so it is the one restored at the end.
+    g_drawing->font.Close();
+    g_drawing->font =
+        SelectInto(g_drawing->dc.Get(), font != nullptr ? font : GetStockObject(SYSTEM_FONT));
 }
 
 void SetDrawingFont(int32_t fontHandle) {
@@ -119,11 +107,10 @@ int32_t FillBox(int32_t x, int32_t y, int32_t width, int32_t height, int32_t col
     const COLORREF wanted = ColourRefOf(colour);
     if (width == 1 || height == 1) {
         // GDI draws no rectangle one pixel thin; a pattern fill covers exactly those pixels.
-        OwnedGdiObject line(CreateSolidBrush(wanted));
-        HGDIOBJ previousBrush = SelectObject(dc, line.Get());
+        const OwnedGdiObject line(CreateSolidBrush(wanted));
+        const DcSelection selected = SelectInto(dc, line.Get());
         const BOOL drawn =
             PatBlt(dc, x, y, width, height, (g_drawing->mode & kDrawXor) ? PATINVERT : PATCOPY);
-        SelectObject(dc, previousBrush);
         return drawn ? 1 : 0;
     }
     // A pen and brush of another colour exist for this one box only.
@@ -139,10 +126,8 @@ int32_t FillBox(int32_t x, int32_t y, int32_t width, int32_t height, int32_t col
     HGDIOBJ usedBrush = outlineOnly ? GetStockObject(NULL_BRUSH)
                         : brush     ? brush.Get()
                                     : g_drawing->blackBrush.Get();
-    HGDIOBJ previousPen = SelectObject(dc, usedPen);
-    HGDIOBJ previousBrush = SelectObject(dc, usedBrush);
+    const DcSelection penSelection = SelectInto(dc, usedPen);
+    const DcSelection brushSelection = SelectInto(dc, usedBrush);
     const BOOL drawn = Rectangle(dc, x, y, x + width, y + height);
-    SelectObject(dc, previousPen);
-    SelectObject(dc, previousBrush);
     return drawn ? 1 : 0;
 }

@@ -1,21 +1,13 @@
 #include "runtime/graphics/images.h"
 
-#include "runtime/graphics/image_file_layout.h"
 #include "runtime/base/numbered_table.h"
+#include "runtime/graphics/image_file_layout.h"
 #include "runtime/system/owned_handle.h"
 
 #include <cstring>
 #include <vector>
 
 namespace {
-
-struct IconTraits {
-    using Handle = HICON;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
-    static bool Close(Handle h) { return DestroyIcon(h) != 0; }
-};
-using OwnedIcon = Owned<IconTraits>;
 
 struct Image {
     OwnedGdiObject bitmap;
@@ -62,7 +54,7 @@ HBITMAP CreateSection(HDC dc, int32_t width, int32_t height, int32_t depth) {
 
 // A new bitmap of the same kind as the image: like the display, or a section of its depth.
 HBITMAP CreateLike(const Image& image, int32_t width, int32_t height) {
-    WindowDc screen(nullptr);
+    const OwnedScreenDc screen = TakeScreenDc();
     if (screen.Get() == nullptr) {
         return nullptr;
     }
@@ -79,27 +71,19 @@ bool CopyPicture(HBITMAP from, int32_t fromWidth, int32_t fromHeight, HBITMAP to
     if (!source || !target) {
         return false;
     }
-    HGDIOBJ oldSource = SelectObject(source.Get(), from);
-    HGDIOBJ oldTarget = SelectObject(target.Get(), to);
-    bool copied = false;
-    if (oldSource != nullptr && oldTarget != nullptr) {
-        if (fromWidth == toWidth && fromHeight == toHeight) {
-            copied = BitBlt(target.Get(), 0, 0, toWidth, toHeight, source.Get(), 0, 0, SRCCOPY);
-        } else {
-            // HALFTONE averages the source pixels instead of dropping rows and columns.
-            SetStretchBltMode(target.Get(), HALFTONE);
-            SetBrushOrgEx(target.Get(), 0, 0, nullptr);
-            copied = StretchBlt(target.Get(), 0, 0, toWidth, toHeight, source.Get(), 0, 0,
-                                fromWidth, fromHeight, SRCCOPY);
-        }
+    const DcSelection sourceSelection = SelectInto(source.Get(), from);
+    const DcSelection targetSelection = SelectInto(target.Get(), to);
+    if (!sourceSelection || !targetSelection) {
+        return false;
     }
-    if (oldSource != nullptr) {
-        SelectObject(source.Get(), oldSource);
+    if (fromWidth == toWidth && fromHeight == toHeight) {
+        return BitBlt(target.Get(), 0, 0, toWidth, toHeight, source.Get(), 0, 0, SRCCOPY);
     }
-    if (oldTarget != nullptr) {
-        SelectObject(target.Get(), oldTarget);
-    }
-    return copied;
+    // HALFTONE averages the source pixels instead of dropping rows and columns.
+    SetStretchBltMode(target.Get(), HALFTONE);
+    SetBrushOrgEx(target.Get(), 0, 0, nullptr);
+    return StretchBlt(target.Get(), 0, 0, toWidth, toHeight, source.Get(), 0, 0, fromWidth,
+                      fromHeight, SRCCOPY);
 }
 
 bool SizeOfIcon(HICON icon, int32_t& width, int32_t& height, int32_t& depth) {
@@ -130,7 +114,7 @@ int32_t LoadBitmapFile(int32_t number, const uint8_t* data, const BitmapFileLayo
     // The header and colour table are copied so the system reads them aligned.
     std::vector<uint32_t> info((layout.infoBytes + 3) / 4);
     std::memcpy(info.data(), data + layout.infoOffset, layout.infoBytes);
-    WindowDc screen(nullptr);
+    const OwnedScreenDc screen = TakeScreenDc();
     if (screen.Get() == nullptr) {
         return 0;
     }
@@ -227,7 +211,7 @@ int32_t CreateBlankImage(int32_t number, int32_t width, int32_t height) {
     if (width < 1 || height < 1) {
         return 0;
     }
-    WindowDc screen(nullptr);
+    const OwnedScreenDc screen = TakeScreenDc();
     if (screen.Get() == nullptr) {
         return 0;
     }
@@ -237,9 +221,10 @@ int32_t CreateBlankImage(int32_t number, int32_t width, int32_t height) {
     if (!image.bitmap || !dc) {
         return 0;
     }
-    HGDIOBJ old = SelectObject(dc.Get(), image.bitmap.Get());
-    PatBlt(dc.Get(), 0, 0, width, height, BLACKNESS);
-    SelectObject(dc.Get(), old);
+    {
+        const DcSelection selected = SelectInto(dc.Get(), image.bitmap.Get());
+        PatBlt(dc.Get(), 0, 0, width, height, BLACKNESS);
+    }
     image.width = width;
     image.height = height;
     image.depth = GetDeviceCaps(screen.Get(), BITSPIXEL);

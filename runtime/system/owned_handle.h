@@ -1,52 +1,9 @@
-// Move-only owners for Win32 handles: every path that opens something closes it exactly once.
+// Owners of the system's handles, one traits type each; see runtime/base/owner.h.
 #pragma once
 
+#include "runtime/base/owner.h"
+
 #include <windows.h>
-
-#include <utility>
-
-template <typename Traits> class Owned {
-  public:
-    using Handle = typename Traits::Handle;
-
-    Owned() = default;
-    explicit Owned(Handle handle) : handle_(handle) {}
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
-    Owned(Owned&& other) noexcept : handle_(other.Release()) {}
-    Owned& operator=(Owned&& other) noexcept {
-        if (this != &other) {
-            Reset(other.Release());
-        }
-        return *this;
-    }
-    ~Owned() { Close(); }
-
-    Handle Get() const { return handle_; }
-    bool Valid() const { return Traits::IsValid(handle_); }
-    explicit operator bool() const { return Valid(); }
-
-    // Address for out-parameters; closes what was held first.
-    Handle* Out() {
-        Close();
-        return &handle_;
-    }
-    Handle Release() { return std::exchange(handle_, Traits::Invalid()); }
-    void Reset(Handle handle = Traits::Invalid()) {
-        Close();
-        handle_ = handle;
-    }
-    // Returns whether the close succeeded (true when nothing was held).
-    bool Close() {
-        if (!Valid()) {
-            return true;
-        }
-        return Traits::Close(std::exchange(handle_, Traits::Invalid()));
-    }
-
-  private:
-    Handle handle_ = Traits::Invalid();
-};
 
 struct FileHandleTraits {
     using Handle = HANDLE;
@@ -61,52 +18,73 @@ struct KernelHandleTraits : FileHandleTraits {
 };
 using OwnedHandle = Owned<KernelHandleTraits>;
 
-struct RegistryKeyTraits {
-    using Handle = HKEY;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
-    static bool Close(Handle h) { return RegCloseKey(h) == ERROR_SUCCESS; }
-};
-using OwnedKey = Owned<RegistryKeyTraits>;
-
-struct GdiObjectTraits {
-    using Handle = HGDIOBJ;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
-    static bool Close(Handle h) { return DeleteObject(h) != 0; }
-};
-using OwnedGdiObject = Owned<GdiObjectTraits>;
-
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
-    static bool Close(Handle h) { return DeleteDC(h) != 0; }
-};
-using OwnedMemoryDc = Owned<MemoryDcTraits>;
-
-struct ModuleTraits {
-    using Handle = HMODULE;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
+struct ModuleTraits : NullableHandle<HMODULE> {
     static bool Close(Handle h) { return FreeLibrary(h) != 0; }
 };
 using OwnedModule = Owned<ModuleTraits>;
 
-// A device context taken with GetDC, given back with ReleaseDC.
-class WindowDc {
-  public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
-        }
-    }
-    HDC Get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
+// A window is destroyed when its owner lets go of it, unless Windows has destroyed it already
+// (with its parent, say).
+struct WindowTraits : NullableHandle<HWND> {
+    static bool Close(Handle h) { return !IsWindow(h) || DestroyWindow(h) != 0; }
 };
+using OwnedWindow = Owned<WindowTraits>;
+
+// A window class of this program's module, registered under the atom.
+struct WindowClassTraits {
+    using Handle = ATOM;
+    static Handle Invalid() { return 0; }
+    static bool IsValid(Handle h) { return h != 0; }
+    static bool Close(Handle h) {
+        return UnregisterClassA(MAKEINTATOM(h), GetModuleHandleA(nullptr)) != 0;
+    }
+};
+using OwnedWindowClass = Owned<WindowClassTraits>;
+
+struct AcceleratorTraits : NullableHandle<HACCEL> {
+    static bool Close(Handle h) { return DestroyAcceleratorTable(h) != 0; }
+};
+using OwnedAccelerators = Owned<AcceleratorTraits>;
+
+struct IconTraits : NullableHandle<HICON> {
+    static bool Close(Handle h) { return DestroyIcon(h) != 0; }
+};
+using OwnedIcon = Owned<IconTraits>;
+
+struct GdiObjectTraits : NullableHandle<HGDIOBJ> {
+    static bool Close(Handle h) { return DeleteObject(h) != 0; }
+};
+using OwnedGdiObject = Owned<GdiObjectTraits>;
+
+struct MemoryDcTraits : NullableHandle<HDC> {
+    static bool Close(Handle h) { return DeleteDC(h) != 0; }
+};
+using OwnedMemoryDc = Owned<MemoryDcTraits>;
+
+// The screen's device context, taken with GetDC and given back with ReleaseDC.
+struct ScreenDcTraits : NullableHandle<HDC> {
+    static bool Close(Handle h) { return ReleaseDC(nullptr, h) != 0; }
+};
+using OwnedScreenDc = Owned<ScreenDcTraits>;
+
+inline OwnedScreenDc TakeScreenDc() {
+    return OwnedScreenDc(GetDC(nullptr));
+}
+
+// An object selected into a device context: the object it replaced goes back when the owner
+// lets go, so no path leaves a bitmap, pen, brush or font selected.
+struct DcSelectionTraits {
+    struct Handle {
+        HDC dc;
+        HGDIOBJ previous;
+    };
+    static Handle Invalid() { return {nullptr, nullptr}; }
+    static bool IsValid(Handle h) { return h.previous != nullptr; }
+    static bool Close(Handle h) { return SelectObject(h.dc, h.previous) != nullptr; }
+};
+using DcSelection = Owned<DcSelectionTraits>;
+
+// Empty (nothing to put back) when the object is null or the system refuses the selection.
+inline DcSelection SelectInto(HDC dc, HGDIOBJ object) {
+    return DcSelection({dc, object != nullptr ? SelectObject(dc, object) : nullptr});
+}

@@ -1,36 +1,20 @@
 #include "runtime/ui/app_windows.h"
 
+#include "runtime/base/numbered_table.h"
+#include "runtime/system/owned_handle.h"
 #include "runtime/ui/events.h"
 #include "runtime/ui/gadgets.h"
-#include "runtime/base/numbered_table.h"
 
 #include <string>
 
 namespace {
 
-// A window's record; freeing it destroys the window (unless Windows already has) and its class.
+// A window's record; freeing it destroys the window (unless Windows already has), then its class.
 struct AppWindow {
-    AppWindow(HWND owner, std::string className) : owner(owner), className(std::move(className)) {}
-    AppWindow(AppWindow&& other) noexcept
-        : handle(std::exchange(other.handle, nullptr)), owner(other.owner),
-          callback(other.callback), className(std::exchange(other.className, {})),
-          destroyed(other.destroyed) {}
-    AppWindow(const AppWindow&) = delete;
-    AppWindow& operator=(const AppWindow&) = delete;
-    AppWindow& operator=(AppWindow&&) = delete;
-    ~AppWindow() {
-        if (handle != nullptr && IsWindow(handle)) {
-            DestroyWindow(handle);
-        }
-        if (!className.empty()) {
-            UnregisterClassA(className.c_str(), GetModuleHandleA(nullptr));
-        }
-    }
-
-    HWND handle = nullptr; // set when the window is created, cleared when it is gone
-    HWND owner;
+    OwnedWindowClass windowClass;
+    OwnedWindow handle; // taken when the window is created, let go when Windows destroys it
+    HWND owner = nullptr;
     WindowCallback callback = nullptr;
-    std::string className;
     bool destroyed = false;
 };
 
@@ -49,7 +33,7 @@ AppWindow* FindLive(int32_t number) {
         PurgeDestroyedGadgets();
         return nullptr;
     }
-    return window != nullptr && window->handle != nullptr ? window : nullptr;
+    return window != nullptr && window->handle ? window : nullptr;
 }
 
 LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -58,7 +42,7 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         const auto number =
             static_cast<int32_t>(reinterpret_cast<intptr_t>(create->lpCreateParams));
         if (AppWindow* window = g_windows.Find(number); window != nullptr && !window->handle) {
-            window->handle = hwnd;
+            window->handle.Reset(hwnd);
         }
     }
     const int32_t number = AppWindowNumberOf(hwnd);
@@ -67,7 +51,7 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
     AppWindow* window = g_windows.Find(number);
     if (message == WM_NCDESTROY) {
-        window->handle = nullptr;
+        window->handle.Release();
         window->destroyed = true;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
@@ -81,7 +65,7 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return HandleAppWindowMessage(number, hwnd, message, wParam, lParam);
 }
 
-bool RegisterOwnClass(const std::string& name) {
+OwnedWindowClass RegisterOwnClass(const std::string& name) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = AppWindowProc;
@@ -90,7 +74,7 @@ bool RegisterOwnClass(const std::string& name) {
     windowClass.hCursor = g_classCursor;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = name.c_str();
-    return RegisterClassExA(&windowClass) != 0;
+    return OwnedWindowClass(RegisterClassExA(&windowClass));
 }
 
 // Closing or hiding a window hands the activation back to its owner.
@@ -144,17 +128,18 @@ int32_t CreateAppWindow(int32_t number, int32_t x, int32_t y, int32_t innerWidth
         return 0;
     }
     PurgeDestroyedGadgets();
-    std::string className = "QuorrelWindow" + std::to_string(++g_classCounter);
-    if (!RegisterOwnClass(className)) {
+    const std::string className = "QuorrelWindow" + std::to_string(++g_classCounter);
+    OwnedWindowClass windowClass = RegisterOwnClass(className);
+    if (!windowClass) {
         return 0;
     }
-    g_windows.Store(claimed, AppWindow(owner, className));
+    g_windows.Store(claimed, AppWindow{std::move(windowClass), OwnedWindow(), owner});
     HWND handle =
         CreateWindowExA(0, className.c_str(), title.c_str(), choice.style, placed.x, placed.y,
                         placed.width, placed.height, owner, nullptr, GetModuleHandleA(nullptr),
                         reinterpret_cast<void*>(static_cast<intptr_t>(claimed)));
     AppWindow* window = g_windows.Find(claimed);
-    if (handle == nullptr || window == nullptr || window->handle != handle) {
+    if (handle == nullptr || window == nullptr || window->handle.Get() != handle) {
         g_windows.Remove(claimed);
         return 0;
     }
@@ -177,7 +162,7 @@ void DestroyAppWindow(int32_t number) {
 
 HWND AppWindowHandle(int32_t number) {
     AppWindow* window = FindLive(number);
-    return window != nullptr ? window->handle : nullptr;
+    return window != nullptr ? window->handle.Get() : nullptr;
 }
 
 int32_t AppWindowExists(int32_t number) {
@@ -189,7 +174,7 @@ int32_t SetAppWindowHidden(int32_t number, int32_t flag) {
     if (window == nullptr) {
         return 0;
     }
-    HWND handle = window->handle;
+    HWND handle = window->handle.Get();
     if (flag == 1) {
         ActivateOwner(*window);
         ShowWindow(handle, SW_HIDE);
@@ -241,7 +226,7 @@ int32_t AppWindowNumberOf(HWND window) {
     if (window == nullptr) {
         return -1;
     }
-    return g_windows.FindNumber([window](const AppWindow& w) { return w.handle == window; });
+    return g_windows.FindNumber([window](const AppWindow& w) { return w.handle.Get() == window; });
 }
 
 int32_t EnclosingAppWindowNumber(HWND window) {

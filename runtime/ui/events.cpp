@@ -1,9 +1,9 @@
 #include "runtime/ui/events.h"
 
+#include "runtime/system/owned_handle.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/event_queue.h"
 #include "runtime/ui/gadgets.h"
-#include "runtime/system/owned_handle.h"
 
 #include <utility>
 
@@ -21,16 +21,9 @@ constexpr WORD kNextGadgetCommand = 0xFFF0;
 constexpr WORD kPreviousGadgetCommand = 0xFFF1;
 constexpr WORD kFromAccelerator = 1;
 
-struct AcceleratorTraits {
-    using Handle = HACCEL;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
-    static bool Close(Handle h) { return DestroyAcceleratorTable(h) != 0; }
-};
-
 EventState g_event;
 PendingEventQueue g_pending;
-Owned<AcceleratorTraits> g_accelerators;
+OwnedAccelerators g_accelerators;
 
 int32_t ReportPending() {
     const PendingEvent event = g_pending.Pop();

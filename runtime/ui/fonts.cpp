@@ -12,7 +12,7 @@ struct Font {
 NumberedTable<Font> g_fonts;
 
 int32_t ScreenPixelsPerInchY() {
-    WindowDc screen(nullptr);
+    const OwnedScreenDc screen = TakeScreenDc();
     return screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
 }
 

@@ -1,12 +1,12 @@
 #include "runtime/ui/gadgets.h"
 
+#include "runtime/base/numbered_table.h"
 #include "runtime/system/colour_ref.h"
+#include "runtime/system/owned_handle.h"
 #include "runtime/ui/common_controls.h"
 #include "runtime/ui/container_panel.h"
 #include "runtime/ui/events.h"
 #include "runtime/ui/link_label.h"
-#include "runtime/base/numbered_table.h"
-#include "runtime/system/owned_window.h"
 
 #include <commctrl.h>
 #include <richedit.h>

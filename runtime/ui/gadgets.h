@@ -1,8 +1,8 @@
 // Numbered gadgets (child controls) of the current gadget list, and what can be done to them.
 #pragma once
 
-#include "runtime/ui/gadget_list.h"
 #include "runtime/base/text.h"
+#include "runtime/ui/gadget_list.h"
 
 #include <windows.h>
 

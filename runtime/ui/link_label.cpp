@@ -1,9 +1,9 @@
 #include "runtime/ui/link_label.h"
 
+#include "runtime/system/owned_handle.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/events.h"
 #include "runtime/ui/gadgets.h"
-#include "runtime/system/owned_handle.h"
 
 #include <algorithm>
 #include <map>
@@ -50,8 +50,8 @@ void Paint(HWND label, const LinkState& link, HDC dc) {
     if (brush != nullptr) {
         FillRect(dc, &client, brush);
     }
-    auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
+    const DcSelection font =
+        SelectInto(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
     const COLORREF colour = !IsWindowEnabled(label) ? GetSysColor(COLOR_GRAYTEXT)
                             : link.hovering         ? link.hoverColour
                                                     : RGB(0, 0, 0);
@@ -68,14 +68,10 @@ void Paint(HWND label, const LinkState& link, HDC dc) {
         SIZE extent{};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         const int y = std::min<LONG>(extent.cy, client.bottom - 1);
-        OwnedGdiObject pen(CreatePen(PS_SOLID, 1, colour));
-        HGDIOBJ oldPen = SelectObject(dc, pen.Get());
+        const OwnedGdiObject pen(CreatePen(PS_SOLID, 1, colour));
+        const DcSelection selected = SelectInto(dc, pen.Get());
         MoveToEx(dc, 0, y, nullptr);
         LineTo(dc, extent.cx, y);
-        SelectObject(dc, oldPen);
-    }
-    if (oldFont != nullptr) {
-        SelectObject(dc, oldFont);
     }
 }
 

@@ -1,12 +1,12 @@
 #include "gui_test_support.h"
 
+#include "runtime/graphics/images.h"
+#include "runtime/runtime_lifecycle.h"
+#include "runtime/system/owned_handle.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/events.h"
-#include "runtime/ui/gadgets.h"
 #include "runtime/ui/gadget_list.h"
-#include "runtime/graphics/images.h"
-#include "runtime/system/owned_handle.h"
-#include "runtime/runtime_lifecycle.h"
+#include "runtime/ui/gadgets.h"
 #include "support/window_driver.h"
 
 namespace guitest {
@@ -65,7 +65,7 @@ std::vector<uint32_t> PixelsOfBitmap(HBITMAP bitmap, int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    WindowDc screen(nullptr);
+    const OwnedScreenDc screen = TakeScreenDc();
     GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
               DIB_RGB_COLORS);
     for (uint32_t& pixel : pixels) {
@@ -75,13 +75,14 @@ std::vector<uint32_t> PixelsOfBitmap(HBITMAP bitmap, int width, int height) {
 }
 
 std::vector<uint32_t> PrintedPixels(HWND control, int width, int height) {
-    WindowDc screen(nullptr);
+    const OwnedScreenDc screen = TakeScreenDc();
     OwnedGdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     OwnedMemoryDc dc(CreateCompatibleDC(screen.Get()));
-    HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());
-    PatBlt(dc.Get(), 0, 0, width, height, WHITENESS);
-    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-    SelectObject(dc.Get(), old);
+    {
+        const DcSelection selected = SelectInto(dc.Get(), bitmap.Get());
+        PatBlt(dc.Get(), 0, 0, width, height, WHITENESS);
+        SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    }
     return PixelsOfBitmap(static_cast<HBITMAP>(bitmap.Get()), width, height);
 }
 

@@ -1,10 +1,10 @@
 #include "gui_test_support.h"
 
 #include "installer/payload.h"
-#include "runtime/ui/app_windows.h"
-#include "runtime/ui/gadgets.h"
 #include "runtime/graphics/image_file_layout.h"
 #include "runtime/graphics/images.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/gadgets.h"
 
 #include <utility>
 #include <vector>

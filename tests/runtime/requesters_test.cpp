@@ -1,4 +1,4 @@
-#include "runtime/system/owned_window.h"
+#include "runtime/system/owned_handle.h"
 #include "runtime/system/requesters.h"
 #include "support/window_driver.h"
 

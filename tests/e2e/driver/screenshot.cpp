@@ -12,16 +12,17 @@ bool SaveScreenshot(const std::string& path) {
     BITMAPINFOHEADER info{
         sizeof info, width, height, 1, 32, BI_RGB, static_cast<DWORD>(width * height * 4)};
     void* pixels = nullptr;
-    WindowDc screen(nullptr);
+    const OwnedScreenDc screen = TakeScreenDc();
     OwnedMemoryDc memory(CreateCompatibleDC(screen.Get()));
     OwnedGdiObject bitmap(CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&info),
                                            DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (!memory || !bitmap) {
         return false;
     }
-    HGDIOBJ previous = SelectObject(memory.Get(), bitmap.Get());
-    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
-    SelectObject(memory.Get(), previous);
+    {
+        const DcSelection selected = SelectInto(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
+    }
     BITMAPFILEHEADER file{0x4D42, sizeof file + sizeof info + info.biSizeImage, 0, 0,
                           sizeof file + sizeof info}; // "BM"
     std::ofstream out(path, std::ios::binary);
