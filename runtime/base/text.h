@@ -27,8 +27,3 @@ Text TextFromMemory(const void* address);
 int32_t ByteAt(const void* address);
 
 constexpr int32_t kIgnoreCase = 1; // flag bit of TextRemove
-
-int32_t ColourFromParts(int32_t red, int32_t green, int32_t blue);
-int32_t RedPart(int32_t colour);
-int32_t GreenPart(int32_t colour);
-int32_t BluePart(int32_t colour);

@@ -1,7 +1,7 @@
 #include "runtime/graphics/drawing.h"
 
+#include "runtime/base/colours.h"
 #include "runtime/graphics/images.h"
-#include "runtime/system/colour_ref.h"
 #include "runtime/system/owned_handle.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "runtime/ui/gadgets.h"
 
+#include "runtime/base/colours.h"
 #include "runtime/base/numbered_table.h"
-#include "runtime/system/colour_ref.h"
 #include "runtime/system/owned_handle.h"
 #include "runtime/ui/common_controls.h"
 #include "runtime/ui/container_panel.h"
