@@ -5,9 +5,11 @@
 #include "runtime/system/files.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/common_controls.h"
-#include "runtime/ui/events.h"
+#include "runtime/ui/event_state.h"
+#include "runtime/ui/focus_keys.h"
 #include "runtime/ui/fonts.h"
-#include "runtime/ui/gadgets.h"
+#include "runtime/ui/gadget_list.h"
+#include "runtime/ui/gadget_table.h"
 
 void StartRuntime() {
     StartCommonControls();
@@ -24,6 +26,7 @@ void EndRuntime() {
     ForgetAllGadgets();
     ResetGadgetList();
     ResetEventState();
+    ReleaseWindowAccelerators();
     ReleaseRichEditLibrary();
     FileCloseAll();
 }

@@ -1,47 +1,26 @@
 #include "runtime/ui/app_windows.h"
 
-#include "runtime/base/numbered_table.h"
-#include "runtime/system/owned_handle.h"
-#include "runtime/ui/events.h"
-#include "runtime/ui/gadgets.h"
+#include "runtime/ui/focus_keys.h"
+#include "runtime/ui/gadget_table.h"
+#include "runtime/ui/window_messages.h"
+#include "runtime/ui/window_table.h"
 
 #include <string>
 
 namespace {
 
-// A window's record; freeing it destroys the window (unless Windows already has), then its class.
-struct AppWindow {
-    OwnedWindowClass windowClass;
-    OwnedWindow handle; // taken when the window is created, let go when Windows destroys it
-    HWND owner = nullptr;
-    WindowCallback callback = nullptr;
-    bool destroyed = false;
-};
-
-NumberedTable<AppWindow> g_windows;
 WindowCallback g_globalCallback = nullptr;
 HICON g_classIcon = nullptr;
 HCURSOR g_classCursor = nullptr;
 unsigned g_classCounter = 0;
-
-// A window may also go without DestroyAppWindow (destroyed with its owner); its number is then
-// free again.
-AppWindow* FindLive(int32_t number) {
-    AppWindow* window = g_windows.Find(number);
-    if (window != nullptr && window->destroyed) {
-        g_windows.Remove(number);
-        PurgeDestroyedGadgets();
-        return nullptr;
-    }
-    return window != nullptr && window->handle ? window : nullptr;
-}
 
 LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         const auto number =
             static_cast<int32_t>(reinterpret_cast<intptr_t>(create->lpCreateParams));
-        if (AppWindow* window = g_windows.Find(number); window != nullptr && !window->handle) {
+        if (AppWindow* window = AppWindowTable().Find(number);
+            window != nullptr && !window->handle) {
             window->handle.Reset(hwnd);
         }
     }
@@ -49,7 +28,7 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     if (number < 0) {
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    AppWindow* window = g_windows.Find(number);
+    AppWindow* window = AppWindowTable().Find(number);
     if (message == WM_NCDESTROY) {
         window->handle.Release();
         window->destroyed = true;
@@ -123,7 +102,7 @@ int32_t CreateAppWindow(int32_t number, int32_t x, int32_t y, int32_t innerWidth
         owner = nullptr;
     }
 
-    const int32_t claimed = g_windows.Claim(number);
+    const int32_t claimed = AppWindowTable().Claim(number);
     if (claimed < 0) {
         return 0;
     }
@@ -133,14 +112,14 @@ int32_t CreateAppWindow(int32_t number, int32_t x, int32_t y, int32_t innerWidth
     if (!windowClass) {
         return 0;
     }
-    g_windows.Store(claimed, AppWindow{std::move(windowClass), OwnedWindow(), owner});
+    AppWindowTable().Store(claimed, AppWindow{std::move(windowClass), OwnedWindow(), owner});
     HWND handle =
         CreateWindowExA(0, className.c_str(), title.c_str(), choice.style, placed.x, placed.y,
                         placed.width, placed.height, owner, nullptr, GetModuleHandleA(nullptr),
                         reinterpret_cast<void*>(static_cast<intptr_t>(claimed)));
-    AppWindow* window = g_windows.Find(claimed);
+    AppWindow* window = AppWindowTable().Find(claimed);
     if (handle == nullptr || window == nullptr || window->handle.Get() != handle) {
-        g_windows.Remove(claimed);
+        AppWindowTable().Remove(claimed);
         return 0;
     }
     if (!choice.invisible) {
@@ -151,26 +130,26 @@ int32_t CreateAppWindow(int32_t number, int32_t x, int32_t y, int32_t innerWidth
 }
 
 void DestroyAppWindow(int32_t number) {
-    AppWindow* window = FindLive(number);
+    AppWindow* window = FindLiveAppWindow(number);
     if (window == nullptr) {
         return;
     }
     ActivateOwner(*window);
-    g_windows.Remove(number);
+    AppWindowTable().Remove(number);
     PurgeDestroyedGadgets();
 }
 
 HWND AppWindowHandle(int32_t number) {
-    AppWindow* window = FindLive(number);
+    AppWindow* window = FindLiveAppWindow(number);
     return window != nullptr ? window->handle.Get() : nullptr;
 }
 
 int32_t AppWindowExists(int32_t number) {
-    return FindLive(number) != nullptr ? 1 : 0;
+    return FindLiveAppWindow(number) != nullptr ? 1 : 0;
 }
 
 int32_t SetAppWindowHidden(int32_t number, int32_t flag) {
-    AppWindow* window = FindLive(number);
+    AppWindow* window = FindLiveAppWindow(number);
     if (window == nullptr) {
         return 0;
     }
@@ -198,7 +177,7 @@ int32_t SetAppWindowTopmost(int32_t number, int32_t flag) {
 void SetAppWindowHook(WindowCallback callback, int32_t number) {
     if (number == -1) {
         g_globalCallback = callback;
-    } else if (AppWindow* window = FindLive(number)) {
+    } else if (AppWindow* window = FindLiveAppWindow(number)) {
         window->callback = callback;
     }
 }
@@ -222,27 +201,7 @@ int32_t AppWindowInnerHeight(int32_t number) {
     return client.bottom - client.top + menuHeight;
 }
 
-int32_t AppWindowNumberOf(HWND window) {
-    if (window == nullptr) {
-        return -1;
-    }
-    return g_windows.FindNumber([window](const AppWindow& w) { return w.handle.Get() == window; });
-}
-
-int32_t EnclosingAppWindowNumber(HWND window) {
-    for (HWND current = window; current != nullptr; current = GetAncestor(current, GA_PARENT)) {
-        const int32_t number = AppWindowNumberOf(current);
-        if (number >= 0) {
-            return number;
-        }
-        if ((GetWindowLongA(current, GWL_STYLE) & WS_CHILD) == 0) {
-            break;
-        }
-    }
-    return -1;
-}
-
 void DestroyAllAppWindows() {
-    g_windows.Clear();
+    AppWindowTable().Clear();
     PurgeDestroyedGadgets();
 }

@@ -3,16 +3,12 @@
 #pragma once
 
 #include "runtime/base/text.h"
+#include "runtime/ui/window_callback.h"
 #include "runtime/ui/window_placement.h"
 
 #include <windows.h>
 
 #include <cstdint>
-
-// Receives a window's messages before the layer does. Returning kProcessNormally lets the layer
-// go on; any other value is the message's result and the layer does nothing more with it.
-using WindowCallback = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-constexpr LRESULT kProcessNormally = static_cast<LRESULT>(0xE0E0E0E1u);
 
 // innerWidth and innerHeight are the client size. Returns the handle (fixed number), the
 // allocated number (-1), or 0. An owner of 0 makes an unowned window.
@@ -32,11 +28,6 @@ void SetAppWindowHook(WindowCallback callback, int32_t number);
 int32_t AppWindowInnerWidth(int32_t number);
 int32_t AppWindowInnerHeight(int32_t number);
 
-// For the rest of the layer.
-// The number of the layer's window with that handle, or -1.
-int32_t AppWindowNumberOf(HWND window);
-// The number of the layer's window that is `window` or encloses it, or -1.
-int32_t EnclosingAppWindowNumber(HWND window);
 // Loads the class icon (resource 1) and the arrow cursor; done once at start-up.
 void LoadWindowClassResources();
 void DestroyAllAppWindows();

@@ -1,11 +1,10 @@
 #include "runtime/ui/gadgets.h"
 
 #include "runtime/base/colours.h"
-#include "runtime/base/numbered_table.h"
-#include "runtime/system/owned_handle.h"
 #include "runtime/ui/common_controls.h"
 #include "runtime/ui/container_panel.h"
-#include "runtime/ui/events.h"
+#include "runtime/ui/event_state.h"
+#include "runtime/ui/gadget_table.h"
 #include "runtime/ui/link_label.h"
 
 #include <commctrl.h>
@@ -13,30 +12,12 @@
 
 namespace {
 
-enum class GadgetKind { Editor, Button, Label, Link, Picture, Frame, Option, CheckBox, Panel };
-
-struct Gadget {
-    OwnedWindow handle;
-    GadgetKind kind;
-};
-
-NumberedTable<Gadget> g_gadgets;
-
 struct GadgetBlueprint {
     GadgetKind kind;
     const char* className;
     DWORD style;
     DWORD exStyle;
 };
-
-Gadget* FindGadget(int32_t number) {
-    Gadget* gadget = g_gadgets.Find(number);
-    if (gadget != nullptr && !IsWindow(gadget->handle.Get())) {
-        g_gadgets.Remove(number);
-        return nullptr;
-    }
-    return gadget;
-}
 
 // Creates the control under the number in the current gadget list, with the default font.
 // Returns the handle (fixed number) or allocated number, or 0 with nothing left behind.
@@ -46,7 +27,7 @@ int32_t CreateGadget(int32_t number, const GadgetBlueprint& blueprint, const Tex
     if (parent == nullptr || blueprint.className == nullptr) {
         return 0;
     }
-    const int32_t claimed = g_gadgets.Claim(number);
+    const int32_t claimed = GadgetTable().Claim(number);
     if (claimed < 0) {
         return 0;
     }
@@ -59,7 +40,7 @@ int32_t CreateGadget(int32_t number, const GadgetBlueprint& blueprint, const Tex
     if (handle == nullptr) {
         return 0;
     }
-    g_gadgets.Store(claimed, Gadget{OwnedWindow(handle), blueprint.kind});
+    GadgetTable().Store(claimed, Gadget{OwnedWindow(handle), blueprint.kind});
     SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGadgetFont()), 0);
     NoteGadgetCreated(blueprint.kind == GadgetKind::Option);
     if (created != nullptr) {
@@ -326,29 +307,4 @@ int32_t ApplyGadgetFont(int32_t gadget, int32_t fontHandle) {
     HFONT font =
         fontHandle == -1 ? nullptr : reinterpret_cast<HFONT>(static_cast<intptr_t>(fontHandle));
     return ApplyGadgetFont(gadget, font);
-}
-
-int32_t GadgetNumberOf(HWND handle) {
-    if (handle == nullptr) {
-        return -1;
-    }
-    return g_gadgets.FindNumber([handle](const Gadget& g) { return g.handle.Get() == handle; });
-}
-
-bool IsEditorField(HWND handle) {
-    const int32_t number = GadgetNumberOf(handle);
-    Gadget* gadget = number >= 0 ? g_gadgets.Find(number) : nullptr;
-    return gadget != nullptr && gadget->kind == GadgetKind::Editor;
-}
-
-bool EditorIsReadOnly(HWND editor) {
-    return (SendMessageA(editor, EM_GETOPTIONS, 0, 0) & ECO_READONLY) != 0;
-}
-
-void PurgeDestroyedGadgets() {
-    g_gadgets.RemoveIf([](const Gadget& g) { return !IsWindow(g.handle.Get()); });
-}
-
-void ForgetAllGadgets() {
-    g_gadgets.Clear();
 }

@@ -51,11 +51,3 @@ HWND GadgetHandle(int32_t gadget);
 int32_t ApplyGadgetFont(int32_t gadget, HFONT font);
 // fontHandle -1 stands for the stock DEFAULT_GUI_FONT.
 int32_t ApplyGadgetFont(int32_t gadget, int32_t fontHandle);
-
-// For the rest of the layer.
-int32_t GadgetNumberOf(HWND handle); // -1 when it is not a gadget
-bool IsEditorField(HWND handle);
-bool EditorIsReadOnly(HWND editor);
-// Forgets gadgets that Windows destroyed with their window.
-void PurgeDestroyedGadgets();
-void ForgetAllGadgets();

@@ -1,9 +1,9 @@
 #include "runtime/ui/link_label.h"
 
 #include "runtime/system/owned_handle.h"
-#include "runtime/ui/app_windows.h"
-#include "runtime/ui/events.h"
-#include "runtime/ui/gadgets.h"
+#include "runtime/ui/event_state.h"
+#include "runtime/ui/gadget_table.h"
+#include "runtime/ui/window_table.h"
 
 #include <algorithm>
 #include <map>
