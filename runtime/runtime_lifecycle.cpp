@@ -19,6 +19,7 @@ void StartRuntime() {
 }
 
 void EndRuntime() {
+    // The drawing's device context holds an image's bitmap and maybe a font.
     EndDrawing();
     ReleaseAllFonts();
     ReleaseAllImages();

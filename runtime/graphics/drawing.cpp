@@ -1,6 +1,7 @@
 #include "runtime/graphics/drawing.h"
 
 #include "runtime/base/colours.h"
+#include "runtime/base/never_destroyed.h"
 #include "runtime/graphics/images.h"
 #include "runtime/system/owned_handle.h"
 
@@ -24,7 +25,11 @@ struct Drawing {
 };
 
 // Present while a drawing is in progress.
-std::unique_ptr<Drawing> g_drawing;
+NeverDestroyed<std::unique_ptr<Drawing>> g_drawing;
+
+Drawing* CurrentDrawing() {
+    return g_drawing->get();
+}
 
 } // namespace
 
@@ -50,22 +55,23 @@ int32_t BeginImageDrawing(int32_t number) {
     drawing->pen = SelectInto(dc, GetStockObject(BLACK_PEN));
     drawing->brush = SelectInto(dc, drawing->blackBrush.Get());
     SetTextColor(dc, kFrontColour);
-    g_drawing = std::move(drawing);
+    *g_drawing = std::move(drawing);
     return 1;
 }
 
 void EndDrawing() {
-    g_drawing.reset();
+    g_drawing->reset();
 }
 
 void SetDrawingFont(HFONT font) {
-    if (g_drawing == nullptr) {
+    Drawing* drawing = CurrentDrawing();
+    if (drawing == nullptr) {
         return;
     }
     // The font from before the drawing goes back first, so it is the one restored at the end.
-    g_drawing->font.Close();
-    g_drawing->font =
-        SelectInto(g_drawing->dc.Get(), font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+    drawing->font.Close();
+    drawing->font =
+        SelectInto(drawing->dc.Get(), font != nullptr ? font : GetStockObject(SYSTEM_FONT));
 }
 
 void SetDrawingFont(int32_t fontHandle) {
@@ -74,21 +80,22 @@ void SetDrawingFont(int32_t fontHandle) {
 }
 
 void SetDrawingMode(int32_t flags) {
-    if (g_drawing != nullptr) {
-        g_drawing->mode = flags;
+    if (Drawing* drawing = CurrentDrawing()) {
+        drawing->mode = flags;
     }
 }
 
 int32_t DrawTextAt(int32_t x, int32_t y, const Text& text, int32_t colour) {
-    if (g_drawing == nullptr) {
+    const Drawing* drawing = CurrentDrawing();
+    if (drawing == nullptr) {
         return 0;
     }
     if (text.empty()) {
         return x;
     }
-    HDC dc = g_drawing->dc.Get();
+    HDC dc = drawing->dc.Get();
     MoveToEx(dc, x, y, nullptr);
-    SetBkMode(dc, (g_drawing->mode & kDrawTransparentText) ? TRANSPARENT : OPAQUE);
+    SetBkMode(dc, (drawing->mode & kDrawTransparentText) ? TRANSPARENT : OPAQUE);
     SetTextColor(dc, ColourRefOf(colour));
     TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
     SetTextColor(dc, kFrontColour);
@@ -98,19 +105,20 @@ int32_t DrawTextAt(int32_t x, int32_t y, const Text& text, int32_t colour) {
 }
 
 int32_t FillBox(int32_t x, int32_t y, int32_t width, int32_t height, int32_t colour) {
-    if (g_drawing == nullptr) {
+    const Drawing* drawing = CurrentDrawing();
+    if (drawing == nullptr) {
         return 0;
     }
-    HDC dc = g_drawing->dc.Get();
-    const bool outlineOnly = (g_drawing->mode & kDrawOutlineOnly) != 0;
-    SetROP2(dc, (g_drawing->mode & kDrawXor) ? R2_XORPEN : R2_COPYPEN);
+    HDC dc = drawing->dc.Get();
+    const bool outlineOnly = (drawing->mode & kDrawOutlineOnly) != 0;
+    SetROP2(dc, (drawing->mode & kDrawXor) ? R2_XORPEN : R2_COPYPEN);
     const COLORREF wanted = ColourRefOf(colour);
     if (width == 1 || height == 1) {
         // GDI draws no rectangle one pixel thin; a pattern fill covers exactly those pixels.
         const OwnedGdiObject line(CreateSolidBrush(wanted));
         const DcSelection selected = SelectInto(dc, line.Get());
         const BOOL drawn =
-            PatBlt(dc, x, y, width, height, (g_drawing->mode & kDrawXor) ? PATINVERT : PATCOPY);
+            PatBlt(dc, x, y, width, height, (drawing->mode & kDrawXor) ? PATINVERT : PATCOPY);
         return drawn ? 1 : 0;
     }
     // A pen and brush of another colour exist for this one box only.
@@ -125,7 +133,7 @@ int32_t FillBox(int32_t x, int32_t y, int32_t width, int32_t height, int32_t col
     HGDIOBJ usedPen = pen ? pen.Get() : GetStockObject(BLACK_PEN);
     HGDIOBJ usedBrush = outlineOnly ? GetStockObject(NULL_BRUSH)
                         : brush     ? brush.Get()
-                                    : g_drawing->blackBrush.Get();
+                                    : drawing->blackBrush.Get();
     const DcSelection penSelection = SelectInto(dc, usedPen);
     const DcSelection brushSelection = SelectInto(dc, usedBrush);
     const BOOL drawn = Rectangle(dc, x, y, x + width, y + height);

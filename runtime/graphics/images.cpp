@@ -1,5 +1,6 @@
 #include "runtime/graphics/images.h"
 
+#include "runtime/base/never_destroyed.h"
 #include "runtime/base/numbered_table.h"
 #include "runtime/graphics/image_file_layout.h"
 #include "runtime/system/owned_handle.h"
@@ -22,20 +23,20 @@ struct Image {
     }
 };
 
-NumberedTable<Image> g_images;
+NeverDestroyed<NumberedTable<Image>> g_images;
 
 Image* FindImage(int32_t number) {
-    Image* image = g_images.Find(number);
+    Image* image = g_images->Find(number);
     return image != nullptr && image->Handle() != nullptr ? image : nullptr;
 }
 
 int32_t StoreImage(int32_t requested, Image&& image) {
-    const int32_t claimed = g_images.Claim(requested);
+    const int32_t claimed = g_images->Claim(requested);
     if (claimed < 0) {
         return 0;
     }
     HANDLE handle = image.Handle();
-    g_images.Store(claimed, std::move(image));
+    g_images->Store(claimed, std::move(image));
     return CreateResult(requested, claimed, handle);
 }
 
@@ -154,7 +155,7 @@ int32_t LoadImageFromMemory(int32_t number, const void* address, size_t size) {
     if (number < kAnyNumber) {
         return 0;
     }
-    g_images.Remove(number);
+    g_images->Remove(number);
     const auto* data = static_cast<const uint8_t*>(address);
     const BitmapFileLayout bitmap = ReadBitmapFileLayout(data, size);
     if (bitmap.valid) {
@@ -194,7 +195,7 @@ HBITMAP ScaleImage(int32_t number, int32_t width, int32_t height) {
         CopyPicture(static_cast<HBITMAP>(image->bitmap.Get()), image->width, image->height,
                     static_cast<HBITMAP>(scaled.Get()), width, height);
     if (!copied) {
-        g_images.Remove(number);
+        g_images->Remove(number);
         return nullptr;
     }
     image->bitmap = std::move(scaled);
@@ -207,7 +208,7 @@ int32_t CreateBlankImage(int32_t number, int32_t width, int32_t height) {
     if (number < kAnyNumber) {
         return 0;
     }
-    g_images.Remove(number);
+    g_images->Remove(number);
     if (width < 1 || height < 1) {
         return 0;
     }
@@ -238,7 +239,7 @@ int32_t DuplicateImage(int32_t source, int32_t number) {
         return 0;
     }
     if (number != source) {
-        g_images.Remove(number);
+        g_images->Remove(number);
     }
     if (original == nullptr) {
         return 0;
@@ -286,5 +287,5 @@ int32_t ImageHeight(int32_t number) {
 }
 
 void ReleaseAllImages() {
-    g_images.Clear();
+    g_images->Clear();
 }

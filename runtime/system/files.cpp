@@ -1,5 +1,6 @@
 #include "runtime/system/files.h"
 
+#include "runtime/base/never_destroyed.h"
 #include "runtime/system/file_write_hook.h"
 #include "runtime/system/owned_handle.h"
 
@@ -58,14 +59,10 @@ void DropReadAhead(NumberedFile& file) {
     file.use = BufferUse::None;
 }
 
-// Closes every open file when the program ends, writing their buffers first.
+// The open files by number. The runtime's end closes those still open (FileCloseAll), writing
+// their buffers first; no static destructor does it behind its back.
 class FileTable {
   public:
-    FileTable() = default;
-    FileTable(const FileTable&) = delete;
-    FileTable& operator=(const FileTable&) = delete;
-    ~FileTable() { CloseAll(); }
-
     NumberedFile* Find(int32_t number) {
         const auto it = files_.find(number);
         return it == files_.end() ? nullptr : it->second.get();
@@ -99,8 +96,8 @@ class FileTable {
 };
 
 FileTable& Files() {
-    static FileTable table;
-    return table;
+    static NeverDestroyed<FileTable> table;
+    return *table;
 }
 
 bool ValidNumber(int32_t number) {

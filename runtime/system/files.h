@@ -20,7 +20,7 @@ int32_t FileWriteByte(int32_t number, int32_t value);
 // Writes what remains buffered and closes. Returns 1 when every write of the file, the final
 // flush and the close succeeded; 0 otherwise or when the number is not open.
 int32_t FileClose(int32_t number);
-// Closes every open file, as FileClose does; also happens by itself when the program ends.
+// Closes every open file, as FileClose does; the runtime's end calls it.
 void FileCloseAll();
 
 // 64-bit size of a file; -1 when the path is empty or names nothing, -2 for a directory or a

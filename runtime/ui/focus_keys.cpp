@@ -1,5 +1,6 @@
 #include "runtime/ui/focus_keys.h"
 
+#include "runtime/base/never_destroyed.h"
 #include "runtime/system/owned_handle.h"
 #include "runtime/ui/gadget_table.h"
 #include "runtime/ui/window_table.h"
@@ -11,7 +12,7 @@ constexpr WORD kNextGadgetCommand = 0xFFF0;
 constexpr WORD kPreviousGadgetCommand = 0xFFF1;
 constexpr WORD kFromAccelerator = 1;
 
-OwnedAccelerators g_accelerators;
+NeverDestroyed<OwnedAccelerators> g_accelerators;
 
 bool KeyDown(int key) {
     return GetKeyState(key) < 0;
@@ -42,25 +43,25 @@ void MoveFocus(HWND window, bool previous) {
 } // namespace
 
 void PrepareWindowAccelerators() {
-    if (g_accelerators) {
+    if (*g_accelerators) {
         return;
     }
     ACCEL entries[] = {
         {FVIRTKEY, VK_TAB, kNextGadgetCommand},
         {FVIRTKEY | FSHIFT, VK_TAB, kPreviousGadgetCommand},
     };
-    g_accelerators.Reset(CreateAcceleratorTableA(entries, 2));
+    g_accelerators->Reset(CreateAcceleratorTableA(entries, 2));
 }
 
 bool HandledAsAccelerator(MSG& message) {
     HWND active = GetActiveWindow();
-    if (!g_accelerators || active == nullptr || AppWindowNumberOf(active) < 0) {
+    if (!*g_accelerators || active == nullptr || AppWindowNumberOf(active) < 0) {
         return false;
     }
     if (TabIsForEditor(message)) {
         return false;
     }
-    return TranslateAcceleratorA(active, g_accelerators.Get(), &message) != 0;
+    return TranslateAcceleratorA(active, g_accelerators->Get(), &message) != 0;
 }
 
 bool MovedFocusOnCommand(HWND window, WPARAM wParam) {
@@ -73,5 +74,5 @@ bool MovedFocusOnCommand(HWND window, WPARAM wParam) {
 }
 
 void ReleaseWindowAccelerators() {
-    g_accelerators.Close();
+    g_accelerators->Close();
 }

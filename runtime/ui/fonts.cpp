@@ -1,5 +1,6 @@
 #include "runtime/ui/fonts.h"
 
+#include "runtime/base/never_destroyed.h"
 #include "runtime/base/numbered_table.h"
 #include "runtime/system/owned_handle.h"
 
@@ -9,7 +10,7 @@ struct Font {
     OwnedGdiObject handle;
 };
 
-NumberedTable<Font> g_fonts;
+NeverDestroyed<NumberedTable<Font>> g_fonts;
 
 int32_t ScreenPixelsPerInchY() {
     const OwnedScreenDc screen = TakeScreenDc();
@@ -23,7 +24,7 @@ int32_t FontPixelHeight(int32_t pointSize, int32_t pixelsPerInch) {
 } // namespace
 
 int32_t CreateFontObject(int32_t number, const Text& face, int32_t pointSize, int32_t flags) {
-    const int32_t claimed = g_fonts.Claim(number);
+    const int32_t claimed = g_fonts->Claim(number);
     if (claimed < 0) {
         return 0;
     }
@@ -37,15 +38,15 @@ int32_t CreateFontObject(int32_t number, const Text& face, int32_t pointSize, in
     if (font == nullptr) {
         return 0;
     }
-    g_fonts.Store(claimed, Font{OwnedGdiObject(font)});
+    g_fonts->Store(claimed, Font{OwnedGdiObject(font)});
     return CreateResult(number, claimed, font);
 }
 
 HFONT FontObjectHandle(int32_t number) {
-    Font* font = g_fonts.Find(number);
+    Font* font = g_fonts->Find(number);
     return font != nullptr ? static_cast<HFONT>(font->handle.Get()) : nullptr;
 }
 
 void ReleaseAllFonts() {
-    g_fonts.Clear();
+    g_fonts->Clear();
 }

@@ -1,10 +1,11 @@
 #include "runtime/ui/gadget_table.h"
 
+#include "runtime/base/never_destroyed.h"
 #include <richedit.h>
 
 NumberedTable<Gadget>& GadgetTable() {
-    static NumberedTable<Gadget> table;
-    return table;
+    static NeverDestroyed<NumberedTable<Gadget>> table;
+    return *table;
 }
 
 Gadget* FindGadget(int32_t number) {

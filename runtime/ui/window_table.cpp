@@ -1,10 +1,11 @@
 #include "runtime/ui/window_table.h"
 
+#include "runtime/base/never_destroyed.h"
 #include "runtime/ui/gadget_table.h"
 
 NumberedTable<AppWindow>& AppWindowTable() {
-    static NumberedTable<AppWindow> table;
-    return table;
+    static NeverDestroyed<NumberedTable<AppWindow>> table;
+    return *table;
 }
 
 AppWindow* FindLiveAppWindow(int32_t number) {
