@@ -1,16 +1,5 @@
-# Cross toolchain: 32-bit Windows with mingw-w64 (posix threads), tests run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# 32-bit Windows: the shipped installer. Its programs run under 32-bit Wine.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(QUORREL_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUORREL_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUORREL_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${QUORREL_TRIPLE}-windres)
-set(CMAKE_ASM_COMPILER ${QUORREL_TRIPLE}-gcc-posix)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${QUORREL_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_OBJDUMP ${QUORREL_TRIPLE}-objdump CACHE FILEPATH "")
+set(QUORREL_WINE_ARCH win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)

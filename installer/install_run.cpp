@@ -5,8 +5,6 @@
 #include "installer/install_log.h"
 #include "installer/payload.h"
 #include "installer/payload_writer.h"
-#include "installer/setup_choice.h"
-#include "installer/version_number.h"
 #include "installer/version_record.h"
 #include "runtime/graphics/images.h"
 #include "runtime/runtime_lifecycle.h"
@@ -16,6 +14,9 @@
 #include "runtime/ui/events.h"
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
+#include "setup/setup_dialog.h"
+#include "setup/setup_result.h"
+#include "setup/version_number.h"
 
 namespace {
 
@@ -123,7 +124,10 @@ void RunInstallSequence() {
     LoadDialogPicture();
     const VersionRecord installed = ReadInstalledVersion(hostDirectory);
 
-    const int32_t choice = AskSetupChoice(setupVersion, installed);
+    const int32_t choice =
+        SetupDialog(kProductTitle, setupVersion, kSetupDateText, kAuthorText, kAuthorWebAddress,
+                    kDescriptionText, installed.version, installed.date, kTopPaletteNumber,
+                    kBottomPaletteNumber, kUninstallLocked, kShortcutAllowed, kBackdropOnTop);
     if (!IsInstallChoice(choice)) {
         return;
     }

@@ -55,14 +55,14 @@ HBITMAP CreateSection(HDC dc, int32_t width, int32_t height, int32_t depth) {
 
 // A new bitmap of the same kind as the image: like the display, or a section of its depth.
 HBITMAP CreateLike(const Image& image, int32_t width, int32_t height) {
-    const OwnedScreenDc screen = TakeScreenDc();
-    if (screen.Get() == nullptr) {
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    if (!screen) {
         return nullptr;
     }
     if (image.flags & kDisplayCompatible) {
-        return CreateCompatibleBitmap(screen.Get(), width, height);
+        return CreateCompatibleBitmap(screen.Get().dc, width, height);
     }
-    return CreateSection(screen.Get(), width, height, image.depth);
+    return CreateSection(screen.Get().dc, width, height, image.depth);
 }
 
 bool CopyPicture(HBITMAP from, int32_t fromWidth, int32_t fromHeight, HBITMAP to, int32_t toWidth,
@@ -115,17 +115,17 @@ int32_t LoadBitmapFile(int32_t number, const uint8_t* data, const BitmapFileLayo
     // The header and colour table are copied so the system reads them aligned.
     std::vector<uint32_t> info((layout.infoBytes + 3) / 4);
     std::memcpy(info.data(), data + layout.infoOffset, layout.infoBytes);
-    const OwnedScreenDc screen = TakeScreenDc();
-    if (screen.Get() == nullptr) {
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    if (!screen) {
         return 0;
     }
     const int32_t rows = layout.height < 0 ? -layout.height : layout.height;
     Image image;
-    image.bitmap.Reset(CreateSection(screen.Get(), layout.width, rows, 32));
+    image.bitmap.Reset(CreateSection(screen.Get().dc, layout.width, rows, 32));
     if (!image.bitmap) {
         return 0;
     }
-    const int copied = SetDIBits(screen.Get(), static_cast<HBITMAP>(image.bitmap.Get()), 0,
+    const int copied = SetDIBits(screen.Get().dc, static_cast<HBITMAP>(image.bitmap.Get()), 0,
                                  static_cast<UINT>(rows), data + layout.pixelOffset,
                                  reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
     if (copied <= 0) {
@@ -212,12 +212,12 @@ int32_t CreateBlankImage(int32_t number, int32_t width, int32_t height) {
     if (width < 1 || height < 1) {
         return 0;
     }
-    const OwnedScreenDc screen = TakeScreenDc();
-    if (screen.Get() == nullptr) {
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    if (!screen) {
         return 0;
     }
     Image image;
-    image.bitmap.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
+    image.bitmap.Reset(CreateCompatibleBitmap(screen.Get().dc, width, height));
     OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
     if (!image.bitmap || !dc) {
         return 0;
@@ -228,7 +228,7 @@ int32_t CreateBlankImage(int32_t number, int32_t width, int32_t height) {
     }
     image.width = width;
     image.height = height;
-    image.depth = GetDeviceCaps(screen.Get(), BITSPIXEL);
+    image.depth = GetDeviceCaps(screen.Get().dc, BITSPIXEL);
     image.flags = kDisplayCompatible;
     return StoreImage(number, std::move(image));
 }

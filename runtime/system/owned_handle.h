@@ -61,14 +61,21 @@ struct MemoryDcTraits : NullableHandle<HDC> {
 };
 using OwnedMemoryDc = Owned<MemoryDcTraits>;
 
-// The screen's device context, taken with GetDC and given back with ReleaseDC.
-struct ScreenDcTraits : NullableHandle<HDC> {
-    static bool Close(Handle h) { return ReleaseDC(nullptr, h) != 0; }
+// A window's device context, taken with GetDC and given back with ReleaseDC; the null window
+// stands for the whole screen.
+struct WindowDcTraits {
+    struct Handle {
+        HWND window;
+        HDC dc;
+    };
+    static Handle Invalid() { return {nullptr, nullptr}; }
+    static bool IsValid(Handle h) { return h.dc != nullptr; }
+    static bool Close(Handle h) { return ReleaseDC(h.window, h.dc) != 0; }
 };
-using OwnedScreenDc = Owned<ScreenDcTraits>;
+using OwnedWindowDc = Owned<WindowDcTraits>;
 
-inline OwnedScreenDc TakeScreenDc() {
-    return OwnedScreenDc(GetDC(nullptr));
+inline OwnedWindowDc TakeWindowDc(HWND window) {
+    return OwnedWindowDc({window, GetDC(window)});
 }
 
 // An object selected into a device context: the object it replaced goes back when the owner

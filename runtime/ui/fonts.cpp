@@ -13,8 +13,8 @@ struct Font {
 NeverDestroyed<NumberedTable<Font>> g_fonts;
 
 int32_t ScreenPixelsPerInchY() {
-    const OwnedScreenDc screen = TakeScreenDc();
-    return screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    return screen ? GetDeviceCaps(screen.Get().dc, LOGPIXELSY) : 96;
 }
 
 int32_t FontPixelHeight(int32_t pointSize, int32_t pixelsPerInch) {

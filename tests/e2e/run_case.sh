@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Runs one end-to-end case in a fresh Wine prefix of its own, then checks from Linux what the
 # installer left on disk and in the registry.
-# Usage: run_case.sh BUILD_DIR SETUP_EXE DRIVER_EXE PAYLOAD_DIR CASE_SCRIPT
+# Usage: run_case.sh BUILD_DIR ARCH SETUP_EXE DRIVER_EXE PAYLOAD_DIR CASE_SCRIPT
 #
 # A case script is a short list of the helpers below: it prepares the host folder and the
 # registry, runs the installer through one or more scenarios (tests/e2e/scenarios), and states
 # what must be true afterwards.
 set -euo pipefail
-BUILD_DIR=$1 SETUP_EXE=$2 DRIVER_EXE=$3 PAYLOAD_DIR=$4 CASE_SCRIPT=$5
+SETUP_EXE=$3 DRIVER_EXE=$4 PAYLOAD_DIR=$5 CASE_SCRIPT=$6
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=../../scripts/lib/common.sh
 source "$E2E_DIR/../../scripts/lib/common.sh"
+use_arch "$2" "$1"
 
 # Every Wine command of a case ends within this many seconds, or the case fails.
 WINE_COMMAND_TIMEOUT=${QUORREL_E2E_TIMEOUT:-120}
@@ -28,7 +29,7 @@ fail() {
 
 # Runs a Wine program of this case's prefix, detached from the caller's streams.
 case_wine() {
-    WINEPREFIX=$PREFIX timeout -k 5 "$WINE_COMMAND_TIMEOUT" wine "$@" </dev/null
+    WINEPREFIX=$PREFIX timeout -k 5 "$WINE_COMMAND_TIMEOUT" "$WINE_LOADER" "$@" </dev/null
 }
 
 # The Linux path of a C: path in the prefix. Existing folders are matched without regard to

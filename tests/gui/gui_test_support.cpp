@@ -65,8 +65,8 @@ std::vector<uint32_t> PixelsOfBitmap(HBITMAP bitmap, int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    const OwnedScreenDc screen = TakeScreenDc();
-    GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    GetDIBits(screen.Get().dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
               DIB_RGB_COLORS);
     for (uint32_t& pixel : pixels) {
         pixel &= 0xFFFFFF;
@@ -75,9 +75,9 @@ std::vector<uint32_t> PixelsOfBitmap(HBITMAP bitmap, int width, int height) {
 }
 
 std::vector<uint32_t> PrintedPixels(HWND control, int width, int height) {
-    const OwnedScreenDc screen = TakeScreenDc();
-    OwnedGdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-    OwnedMemoryDc dc(CreateCompatibleDC(screen.Get()));
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    OwnedGdiObject bitmap(CreateCompatibleBitmap(screen.Get().dc, width, height));
+    OwnedMemoryDc dc(CreateCompatibleDC(screen.Get().dc));
     {
         const DcSelection selected = SelectInto(dc.Get(), bitmap.Get());
         PatBlt(dc.Get(), 0, 0, width, height, WHITENESS);

@@ -66,8 +66,34 @@ std::string AnswerMessageBox(const char* title) {
     return text;
 }
 
+// Takes the action the setup dialog offers: "installieren" through the agreement window on a
+// fresh host, "reparieren ..." once this version is recorded.
+void AnswerSetupDialog() {
+    HWND dialog =
+        Require(driver::WaitForWindowHolding("SETUP", "Button", "Weiter"), "setup dialog");
+    HWND option = driver::FindDescendant(dialog, "Button", "installieren");
+    const bool freshInstall = option != nullptr && IsWindowEnabled(option);
+    if (!freshInstall) {
+        option = driver::FindDescendant(dialog, "Button",
+                                        "reparieren (Setup-Version gleich der installierten)");
+    }
+    driver::PostClick(Require(option, "an offered setup option"));
+    HWND next = driver::FindDescendant(dialog, "Button", "Weiter");
+    if (!driver::WaitUntil([&] { return IsWindowEnabled(next) != FALSE; })) {
+        Require(nullptr, "\"Weiter\" enabled after choosing an option");
+    }
+    driver::PostClick(next);
+    if (freshInstall) {
+        HWND agreement =
+            Require(driver::WaitForWindowHolding("LIZENZVEREINBARUNG", "Button", "Akzeptieren"),
+                    "agreement window");
+        driver::PostClick(driver::FindDescendant(agreement, "Button", "Akzeptieren"));
+    }
+}
+
 // Chooses the preselected host folder (or cancels) and answers what follows.
 void PlayUser(const ScratchHost& host, Seen& seen, bool accept, bool expectWarning = false) {
+    AnswerSetupDialog();
     HWND chooser = Require(driver::WaitForWindow("#32770", ""), "folder chooser");
     if (driver::StaticTexts(chooser).find("Wählen Sie einen Pfad aus") == std::string::npos) {
         Require(nullptr, "chooser title");

@@ -1,5 +1,5 @@
-#include "installer/version_number.h"
 #include "installer/version_record.h"
+#include "setup/version_number.h"
 #include "support/scratch_folder.h"
 #include "support/scratch_key.h"
 

@@ -43,6 +43,75 @@ HWND WaitForControl(HWND parent, int id, DWORD timeoutMs) {
     return found;
 }
 
+namespace {
+
+struct DescendantSearch {
+    std::string className;
+    std::string text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchDescendant(HWND control, LPARAM context) {
+    auto* search = reinterpret_cast<DescendantSearch*>(context);
+    char className[64] = {};
+    GetClassNameA(control, className, sizeof className);
+    if (lstrcmpiA(className, search->className.c_str()) == 0 &&
+        (search->text.empty() || WindowText(control) == search->text)) {
+        search->found = control;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectStaticText(HWND control, LPARAM context) {
+    char className[64] = {};
+    GetClassNameA(control, className, sizeof className);
+    if (lstrcmpiA(className, "Static") == 0) {
+        auto* joined = reinterpret_cast<std::string*>(context);
+        const std::string text = WindowText(control);
+        if (!text.empty()) {
+            *joined += (joined->empty() ? "" : "\n") + text;
+        }
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND FindDescendant(HWND parent, const std::string& className, const std::string& text) {
+    DescendantSearch search{className, text};
+    EnumChildWindows(parent, MatchDescendant, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindowHolding(const std::string& title, const std::string& className,
+                          const std::string& text, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window = FindWindowExA(nullptr, nullptr, nullptr, title.c_str());
+                 window != nullptr;
+                 window = FindWindowExA(nullptr, window, nullptr, title.c_str())) {
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+                    FindDescendant(window, className, text) != nullptr) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+std::string DescendantStaticTexts(HWND window) {
+    std::string joined;
+    EnumChildWindows(window, CollectStaticText, reinterpret_cast<LPARAM>(&joined));
+    return joined;
+}
+
 std::string WindowText(HWND window) {
     const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
     // Rich edit counts CR as CR LF, and a buffer that is too small yields nothing: leave room.

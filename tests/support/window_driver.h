@@ -23,6 +23,16 @@ HWND FindOwnWindow(const std::string& className, const std::string& title);
 
 HWND WaitForControl(HWND parent, int id, DWORD timeoutMs = kDefaultTimeoutMs);
 
+// A control at any depth below `parent` with that class and text ("" for any text).
+HWND FindDescendant(HWND parent, const std::string& className, const std::string& text);
+// A visible top-level window of this process titled `title` that holds a control of that class
+// and text; several windows may share a title (the setup backdrop and dialog both read "SETUP").
+HWND WaitForWindowHolding(const std::string& title, const std::string& className,
+                          const std::string& text, DWORD timeoutMs = kDefaultTimeoutMs);
+// The texts of the static controls at any depth below `window`, in creation order, joined with
+// "\n".
+std::string DescendantStaticTexts(HWND window);
+
 std::string WindowText(HWND window);
 // The texts of the static children, joined with "\n" (message box bodies).
 std::string StaticTexts(HWND dialog);

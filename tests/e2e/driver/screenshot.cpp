@@ -12,19 +12,19 @@ bool SaveScreenshot(const std::string& path) {
     BITMAPINFOHEADER info{
         sizeof info, width, height, 1, 32, BI_RGB, static_cast<DWORD>(width * height * 4)};
     void* pixels = nullptr;
-    const OwnedScreenDc screen = TakeScreenDc();
-    OwnedMemoryDc memory(CreateCompatibleDC(screen.Get()));
-    OwnedGdiObject bitmap(CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&info),
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    OwnedMemoryDc memory(CreateCompatibleDC(screen.Get().dc));
+    OwnedGdiObject bitmap(CreateDIBSection(screen.Get().dc, reinterpret_cast<BITMAPINFO*>(&info),
                                            DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (!memory || !bitmap) {
         return false;
     }
     {
         const DcSelection selected = SelectInto(memory.Get(), bitmap.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get().dc, 0, 0, SRCCOPY);
     }
-    BITMAPFILEHEADER file{0x4D42, sizeof file + sizeof info + info.biSizeImage, 0, 0,
-                          sizeof file + sizeof info}; // "BM"
+    constexpr DWORD kHeaderBytes = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    BITMAPFILEHEADER file{0x4D42, kHeaderBytes + info.biSizeImage, 0, 0, kHeaderBytes}; // "BM"
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);

@@ -1,7 +1,5 @@
-// The user's choice of setup action, and which choices lead to an installation.
+// What the setup dialog returns, and which results lead to an installation.
 #pragma once
-
-#include "installer/version_record.h"
 
 #include <cstdint>
 
@@ -19,6 +17,3 @@ enum SetupResult : int32_t {
 inline bool IsInstallChoice(int32_t result) {
     return result >= kSetupInstall && result <= kSetupRefresh;
 }
-
-// Asks the user what to do. Until the setup dialog is built this place answers "install".
-int32_t AskSetupChoice(int32_t setupVersion, const VersionRecord& installed);

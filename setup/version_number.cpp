@@ -1,4 +1,4 @@
-#include "installer/version_number.h"
+#include "setup/version_number.h"
 
 int32_t VersionNumberFromText(const Text& text) {
     const Text head = TextLeft(text, 1);

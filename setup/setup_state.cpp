@@ -1,0 +1,6 @@
+#include "setup/setup_state.h"
+
+SetupSharedState& SharedSetupState() {
+    static SetupSharedState state;
+    return state;
+}

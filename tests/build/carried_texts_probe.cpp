@@ -1,0 +1,6 @@
+// The product's text constants as data of an object file of their own, compiled with the
+// product's settings, so a build check can read their bytes without running anything.
+#include "installer/install_constants.h"
+#include "installer/version_record.h"
+
+extern const char* const kCarriedTextsProbe[] = {kDescriptionText, kProductTitle, kVersionRecordKey};
