@@ -96,6 +96,15 @@ register_host() {
 REG
 }
 
+# set_record VERSION DATE: the installed-version record that an earlier setup left, as text values.
+set_record() {
+    import_registry <<REG
+[HKEY_CURRENT_USER\Software\Velkadia\Qorp400]
+"Version"="$1"
+"Date"="$2"
+REG
+}
+
 # remember_host 'C:\PureBasic': notes every file and folder of the host, with file sizes.
 remember_host() {
     host_listing "$1" >"$WORK/remembered-host"

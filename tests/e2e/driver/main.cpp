@@ -9,28 +9,15 @@
 
 #include <algorithm>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <sstream>
 
 namespace {
 
-// One scenario line ("chooser ok PureBasic") with the "|" lines after it.
-struct Step {
-    std::string keyword;
-    std::string args; // the rest of the line
-    std::string text; // the "|" lines, joined with "\n"
-    int textLines = 0;
-};
-
 DWORD gWaitMs = 30000; // every wait ends after this, failing the run
 // The progress window's controls.
 constexpr int kLogField = 100;
 constexpr int kFinishButton = 101;
-
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
 
 DWORD Number(const Step& step) {
     char* end = nullptr;
@@ -39,28 +26,6 @@ DWORD Number(const Step& step) {
         Fail(step.keyword + " needs a number");
     }
     return value;
-}
-
-// Polls until ready() holds; fails when the product ends first or the time runs out. `what` is
-// read only then, so ready() may keep it up to date with what it saw.
-void Await(const std::string& what, const std::function<bool()>& ready) {
-    for (const ULONGLONG deadline = GetTickCount64() + gWaitMs; !ready(); Sleep(50)) {
-        const std::optional<DWORD> code = ProductExitCode();
-        if (code || GetTickCount64() > deadline) {
-            Fail(code ? "the setup ended (exit code " + std::to_string(*code) + ") awaiting " + what
-                      : "waited " + std::to_string(gWaitMs / 1000) + " s for " + what);
-        }
-    }
-}
-
-// Awaits a visible window of the product, or a control in one, that pick() returns.
-HWND AwaitWindow(const std::string& what, const std::function<HWND(HWND)>& pick) {
-    HWND found = nullptr;
-    Await(what, [&] {
-        return std::ranges::any_of(ProductWindows(),
-                                   [&](HWND window) { return (found = pick(window)) != nullptr; });
-    });
-    return found;
 }
 
 // Awaits the product's dialog with or without a folder tree that has the title and the text
@@ -83,11 +48,6 @@ HWND AwaitProgressControl(int id) {
         });
 }
 
-void ClickAndAwaitClose(HWND dialog, int buttonId, const std::string& what) {
-    PostMessageA(Child(dialog, buttonId), BM_CLICK, 0, 0);
-    Await("closing of " + what + " after the click", [&] { return !IsWindowVisible(dialog); });
-}
-
 // chooser ok|cancel [offered folder]  | prompt
 void AnswerChooser(const Step& step) {
     std::string answer;
@@ -97,18 +57,26 @@ void AnswerChooser(const Step& step) {
         Fail("chooser needs \"ok\" or \"cancel\"");
     }
     HWND chooser = AwaitDialog("folder chooser " + Quoted(step.text), true, "", step.text);
-    Sleep(300); // lets the chooser select its start folder
-    const std::string offered = SelectedTreeText(Child(chooser, 0, "SysTreeView32"));
-    if (!folder.empty() && offered != folder) {
-        Fail("the folder chooser offers " + Quoted(offered) + ", not " + Quoted(folder));
-    }
-    ClickAndAwaitClose(chooser, answer == "ok" ? IDOK : IDCANCEL, "the folder chooser");
+    // The chooser fills its tree and selects the start folder after it shows.
+    HWND tree = Child(chooser, 0, "SysTreeView32");
+    std::string what;
+    Await(what, [&] {
+        const std::string offered = SelectedTreeText(tree);
+        what = "the folder chooser to offer " + (folder.empty() ? "a folder" : Quoted(folder)) +
+               " (it offers " + Quoted(offered) + ")";
+        return folder.empty() ? !offered.empty() : offered == folder;
+    });
+    ShootIfAsked(chooser);
+    PressAndAwaitClose(Child(chooser, answer == "ok" ? IDOK : IDCANCEL), chooser,
+                       "the folder chooser");
 }
 
 // message <title>  | text
 void AnswerMessage(const Step& step) {
     const std::string what = "message box " + Quoted(step.args) + " saying " + Quoted(step.text);
-    ClickAndAwaitClose(AwaitDialog(what, false, step.args, step.text), IDOK, what);
+    HWND box = AwaitDialog(what, false, step.args, step.text);
+    ShootIfAsked(box);
+    PressAndAwaitClose(Child(box, IDOK), box, what);
 }
 
 // log  | the lines the log field ends up showing (every earlier state is a prefix of them)
@@ -123,6 +91,7 @@ void AwaitLog(const Step& step) {
         what = "log text; expected:\n" + step.text + "\nlast seen:\n" + seen;
         return seen == step.text;
     });
+    ShootIfAsked(GetAncestor(field, GA_ROOT));
 }
 
 // close-progress: a close request on the progress window must not end the run
@@ -153,13 +122,12 @@ void AwaitExit(const Step& step) {
     }
 }
 
-// screenshot <file>: once the setup shows a window and has painted it
+// screenshot <file>: of the window the next step finds, once it is painted (a bitmap file)
 void TakeScreenshot(const Step& step) {
-    AwaitWindow("a window to show", [](HWND window) { return window; });
-    Sleep(700);
-    if (!SaveScreenshot(step.args)) {
-        Fail("cannot save the screenshot " + Quoted(step.args));
+    if (ScreenshotAsked()) {
+        Fail("the screenshot before this one was not taken");
     }
+    AskForScreenshot(step.args);
 }
 
 // timeout <seconds>: for the waits of the following steps
@@ -193,6 +161,34 @@ std::vector<Step> ParseScenario(const std::string& content) {
 
 } // namespace
 
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+void Await(const std::string& what, const std::function<bool()>& ready) {
+    for (const ULONGLONG deadline = GetTickCount64() + gWaitMs; !ready(); Sleep(50)) {
+        const std::optional<DWORD> code = ProductExitCode();
+        if (code || GetTickCount64() > deadline) {
+            Fail(code ? "the setup ended (exit code " + std::to_string(*code) + ") awaiting " + what
+                      : "waited " + std::to_string(gWaitMs / 1000) + " s for " + what);
+        }
+    }
+}
+
+HWND AwaitWindow(const std::string& what, const std::function<HWND(HWND)>& pick) {
+    HWND found = nullptr;
+    Await(what, [&] {
+        return std::ranges::any_of(ProductWindows(),
+                                   [&](HWND window) { return (found = pick(window)) != nullptr; });
+    });
+    return found;
+}
+
+void PressAndAwaitClose(HWND button, HWND window, const std::string& what) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+    Await("closing of " + what + " after the click", [&] { return !IsWindowVisible(window); });
+}
+
 int main(int argc, char** argv) {
     std::ostringstream content;
     content << std::ifstream(argc == 3 ? argv[2] : "", std::ios::binary).rdbuf();
@@ -204,6 +200,10 @@ int main(int argc, char** argv) {
     StartProduct(argv[1]);
     // clang-format off
     const std::map<std::string, void (*)(const Step&)> actions = {
+        {"typing", AwaitTyping}, {"close-backdrop", CloseBackdrop},
+        {"setup-dialog", CheckSetupDialog}, {"blocked", CheckBlocked}, {"option", SelectOption},
+        {"weiter", PressWeiter}, {"abbruch", PressAbbruch}, {"agreement", AnswerAgreement},
+        {"no-window", CheckNoWindow},
         {"chooser", AnswerChooser}, {"message", AnswerMessage}, {"log", AwaitLog},
         {"close-progress", TryClosingProgress}, {"fertig", PressFinish}, {"exit", AwaitExit},
         {"screenshot", TakeScreenshot}, {"timeout", SetTimeout}};
@@ -218,6 +218,9 @@ int main(int argc, char** argv) {
     }
     if (!ProductExitCode()) {
         Fail("the setup still runs after the last step (the scenario must end with exit)");
+    }
+    if (ScreenshotAsked()) {
+        Fail("no step after the last screenshot showed a window to take it of");
     }
     Say("scenario passed");
     return 0;

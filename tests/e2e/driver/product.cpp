@@ -90,6 +90,13 @@ HWND Child(HWND parent, int id, const std::string& className) {
     return found == children.end() ? nullptr : *found;
 }
 
+HWND RichEditIn(HWND parent) {
+    const std::vector<HWND> children = ProductWindows(parent);
+    const auto found = std::ranges::find_if(
+        children, [](HWND child) { return _strnicmp(ClassOf(child).c_str(), "RichEdit", 8) == 0; });
+    return found == children.end() ? nullptr : *found;
+}
+
 std::string ClassOf(HWND window) {
     char name[256];
     return std::string(name, GetClassNameA(window, name, sizeof name));
