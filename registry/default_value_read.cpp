@@ -1,4 +1,4 @@
-#include "host/default_value_read.h"
+#include "registry/default_value_read.h"
 
 #include "registry/owned_key.h"
 #include "registry/root_key_handle.h"

@@ -1,4 +1,6 @@
 // Reading a key's default value as raw bytes into a buffer of fixed room, whatever its type.
+// Unlike the value operations of key_operations.h it takes the path as given and leaves
+// LastErrorText alone: host discovery judges the bytes itself.
 #pragma once
 
 #include "registry/root_keys.h"
