@@ -3,7 +3,7 @@
 #pragma once
 
 constexpr const char* kSetupMakerLinkText = "setup     by Zent";
-constexpr const char* kSetupMakerAddress = "http://www.zent-software.de/";
+constexpr const char* kSetupMakerAddress = "http://www.zent.example/";
 
 constexpr const char* kSecondCreditLinkText = "powered by Morrow";
-constexpr const char* kSecondCreditAddress = "http://www.morrow-software.de/";
+constexpr const char* kSecondCreditAddress = "http://www.morrow.example/";

@@ -7,23 +7,13 @@ namespace {
 constexpr int32_t kRepairWidth = 340;
 constexpr int32_t kRefreshWidth = 290;
 
-// Texts of block messages 1 to 3.
-constexpr const char* kBlockTexts[] = {
-    "Das Setupdatum ist jünger als das der bereits installierten Version und die Versionsnummer "
-    "ist gleich der Installierten.\r\rDer Vorgang wird abgebrochen.",
-    "Die Setupversion ist älter als eine bereits installierte Version.\r\rDer Vorgang wird "
-    "abgebrochen.",
-    "Das Setupdatum ist jünger als das der bereits installierten Version und die Versionsnummer "
-    "ist größer als die Installierte.\r\rDer Vorgang wird abgebrochen.",
-};
-
 SetupOffer BlockedOffer(int32_t message) {
     SetupOffer offer;
     offer.installEnabled = false;
     offer.updateEnabled = false;
     offer.uninstallEnabled = false;
     offer.blockMessage = message;
-    offer.blockText = kBlockTexts[message - 1];
+    offer.blockText = kBlockMessages[message - 1];
     return offer;
 }
 

@@ -13,6 +13,16 @@ constexpr const char* kUpdateCaption = "UpDate installieren";
 constexpr const char* kRepairCaption = "reparieren (Setup-Version gleich der installierten)";
 constexpr const char* kRefreshCaption = "aktualisieren (Zeitstempelunterschied)";
 
+// Why the setup stops, for block messages 1 to 3.
+constexpr const char* kBlockMessages[] = {
+    "Das Setupdatum ist jünger als das der bereits installierten Version und die Versionsnummer "
+    "ist gleich der Installierten.\r\rDer Vorgang wird abgebrochen.",
+    "Die Setupversion ist älter als eine bereits installierte Version.\r\rDer Vorgang wird "
+    "abgebrochen.",
+    "Das Setupdatum ist jünger als das der bereits installierten Version und die Versionsnummer "
+    "ist größer als die Installierte.\r\rDer Vorgang wird abgebrochen.",
+};
+
 struct SetupOffer {
     bool installEnabled = true;
     bool updateEnabled = true;
