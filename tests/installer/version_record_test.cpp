@@ -1,5 +1,4 @@
 #include "installer/version_record.h"
-#include "setup/version_number.h"
 #include "support/scratch_folder.h"
 #include "support/scratch_key.h"
 
@@ -86,12 +85,6 @@ TEST_F(VersionRecordTest, AMarkerStaysWhenTheRegistryCannotTakeItsRecord) {
     EXPECT_TRUE(ReadWithMarker("1005\r\n01.06.2007\r\n"));
     EXPECT_EQ(record.version, 1005);
     EXPECT_EQ(Stored(), "<missing>|<missing>");
-}
-
-TEST(VersionNumber, DottedTextsBecomeComparableNumbersShownInThreeGroups) {
-    EXPECT_EQ(VersionNumberFromText("1.6"), 1006);
-    EXPECT_EQ(VersionNumberFromText("1.10"), 1010);
-    EXPECT_EQ(VersionNumberFromText("x.06"), 0);
 }
 
 } // namespace

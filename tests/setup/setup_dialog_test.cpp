@@ -1,4 +1,4 @@
-#include "gui_test_support.h"
+#include "support/gui_test_support.h"
 
 #include "installer/install_constants.h"
 #include "runtime/base/text.h"

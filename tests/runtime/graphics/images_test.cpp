@@ -1,18 +1,20 @@
-#include "gui_test_support.h"
+#include "support/gui_test_support.h"
 
-#include "installer/payload.h"
 #include "runtime/graphics/image_file_layout.h"
 #include "runtime/graphics/images.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/gadgets.h"
+#include "support/scratch_folder.h"
 
 #include <utility>
 #include <vector>
 
 namespace {
 
-const PayloadItem& Picture() {
-    return PayloadItemAt(kDialogPictureItem);
+// The side picture the installer carries: 110 x 300 pixels, 8 bits with a 256-colour table.
+const std::vector<uint8_t>& Picture() {
+    static const FileBytes file = ReadWholeFile(QUORREL_PAYLOAD_DIR "/setup_picture.bmp");
+    return file.bytes;
 }
 
 std::vector<uint32_t> PixelsOf(int32_t image) {
@@ -22,8 +24,8 @@ std::vector<uint32_t> PixelsOf(int32_t image) {
 using ImageTest = guitest::GuiTest;
 
 TEST_F(ImageTest, CarriedDialogPictureLoadsAsTrueColourWithThePaletteColours) {
-    const unsigned char* file = Picture().bytes;
-    ASSERT_NE(LoadImageFromMemory(1, file, static_cast<size_t>(Picture().size)), 0);
+    const unsigned char* file = Picture().data();
+    ASSERT_NE(LoadImageFromMemory(1, file, Picture().size()), 0);
     EXPECT_EQ(ImageWidth(1), 110);
     EXPECT_EQ(ImageHeight(1), 300);
     BITMAP bitmap{};
@@ -41,7 +43,7 @@ TEST_F(ImageTest, CarriedDialogPictureLoadsAsTrueColourWithThePaletteColours) {
 }
 
 TEST_F(ImageTest, DataThatIsNoWholePictureGivesZeroAndLeavesTheNumberFree) {
-    const std::vector<uint8_t> good(Picture().bytes, Picture().bytes + Picture().size);
+    const std::vector<uint8_t>& good = Picture();
     ASSERT_TRUE(ReadBitmapFileLayout(good.data(), good.size()).valid);
     // A four-byte field at an offset set to a value that makes the file unusable: no "BM", pixels
     // past the end or inside the header, header size too small or past the end, width zero or
@@ -67,7 +69,7 @@ TEST_F(ImageTest, DataThatIsNoWholePictureGivesZeroAndLeavesTheNumberFree) {
 }
 
 TEST_F(ImageTest, PictureBoxShowsTheImagesPixels) {
-    ASSERT_NE(LoadImageFromMemory(1, Picture().bytes, Picture().size), 0);
+    ASSERT_NE(LoadImageFromMemory(1, Picture().data(), Picture().size()), 0);
     ASSERT_NE(CreateAppWindow(1, 0, 0, 482, 314, "SETUP", 1), 0);
     ASSERT_NE(AttachGadgetList(AppWindowHandle(1)), nullptr);
     ASSERT_NE(CreatePictureBox(5, 0, 0, 110, 300, ImageBitmapHandle(1)), 0);

@@ -1,4 +1,4 @@
-#include "gui_test_support.h"
+#include "support/gui_test_support.h"
 
 #include "runtime/graphics/images.h"
 #include "runtime/runtime_lifecycle.h"

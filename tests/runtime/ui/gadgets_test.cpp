@@ -1,4 +1,4 @@
-#include "gui_test_support.h"
+#include "support/gui_test_support.h"
 
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/gadgets.h"
