@@ -13,7 +13,7 @@ log() { printf '%s\n' "$*" >&2; }
 # only where this machine can run 32-bit programs at all.
 quorrel_packages=(
     cmake make g++ binutils g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
-    wine wine64 xvfb fonts-liberation python3 e2fsprogs
+    wine wine64 xvfb fonts-liberation python3 e2fsprogs osslsigncode openssl
 )
 
 # Runs a command as root, through sudo for other users.
