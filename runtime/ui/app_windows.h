@@ -28,6 +28,7 @@ void SetAppWindowHook(WindowCallback callback, int32_t number);
 int32_t AppWindowInnerWidth(int32_t number);
 int32_t AppWindowInnerHeight(int32_t number);
 
+// For the start and the end of the runtime.
 // Loads the class icon (resource 1) and the arrow cursor; done once at start-up.
 void LoadWindowClassResources();
 void DestroyAllAppWindows();
