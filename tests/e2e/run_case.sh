@@ -53,13 +53,23 @@ unix_path() {
 
 ## Preparing a case
 
-# make_host 'C:\PureBasic': a PureBasic installation, a non-empty PureBasic.exe and the
-# user-library folders.
+# make_host 'C:\PureBasic' [--no-exe] [--no-userlibraries]
+# A PureBasic installation: a non-empty PureBasic.exe and the user-library folders.
 make_host() {
-    local dir
+    local dir exe=1 libraries=1 option
     dir=$(unix_path "$1")
-    mkdir -p "$dir/PureLibraries/UserLibraries"
-    printf 'MZ stand-in for the PureBasic IDE\r\n' >"$dir/PureBasic.exe"
+    shift
+    for option; do
+        case $option in
+        --no-exe) exe=0 ;;
+        --no-userlibraries) libraries=0 ;;
+        *) log "make_host: unknown option $option"; exit 2 ;;
+        esac
+    done
+    mkdir -p "$dir"
+    ((exe)) && printf 'MZ stand-in for the PureBasic IDE\r\n' >"$dir/PureBasic.exe"
+    ((libraries)) && mkdir -p "$dir/PureLibraries/UserLibraries"
+    return 0
 }
 
 # put_file 'C:\path\name' CONTENT
@@ -86,6 +96,15 @@ register_host() {
 REG
 }
 
+# set_record VERSION DATE: the installed-version record that an earlier setup left, as text values.
+set_record() {
+    import_registry <<REG
+[HKEY_CURRENT_USER\Software\Velkadia\Qorp400]
+"Version"="$1"
+"Date"="$2"
+REG
+}
+
 # remember_host 'C:\PureBasic': notes every file and folder of the host, with file sizes.
 remember_host() {
     host_listing "$1" >"$WORK/remembered-host"
@@ -96,6 +115,29 @@ host_listing() {
     dir=$(unix_path "$1")
     (cd "$dir" && find . -mindepth 1 \( -type d -printf '%p folder\n' \) -o -printf '%p %s bytes\n' |
         sort) || true
+}
+
+LOCKED_FILES=()
+
+# lock_file 'C:\path\name': the file cannot be written (as root under Wine the read-only
+# attribute does not stop writes, the immutable flag does). Unlocked when the case ends.
+lock_file() {
+    local file
+    file=$(unix_path "$1")
+    chattr +i "$file" || { log "cannot make $1 immutable"; exit 2; }
+    LOCKED_FILES+=("$file")
+    if (: >>"$file") 2>/dev/null; then
+        log "$1 is still writable after chattr +i"
+        exit 2
+    fi
+}
+
+end_case() {
+    local file
+    for file in "${LOCKED_FILES[@]}"; do
+        chattr -i "$file" 2>/dev/null || true
+    done
+    stop_services
 }
 
 ## Running the installer
@@ -134,11 +176,12 @@ carried_files=(
     'printer_image.jpg|examples\ZentLibs\Bilder\printer_image.jpg'
 )
 
-# expect_payload_installed 'C:\PureBasic': the carried files, byte for byte.
+# expect_payload_installed 'C:\PureBasic' [--except NAME]: the carried files, byte for byte.
 expect_payload_installed() {
-    local host=$1 entry name target file
+    local host=$1 skipped=${3:-} entry name target file
     for entry in "${carried_files[@]}"; do
         name=${entry%%|*} target=$host\\${entry#*|}
+        [[ $name != "$skipped" ]] || continue
         file=$(unix_path "$target")
         if [[ ! -f $file ]]; then
             fail "$target is missing"
@@ -148,11 +191,23 @@ expect_payload_installed() {
     done
 }
 
+# expect_content 'C:\path\name' CONTENT
+expect_content() {
+    local file
+    file=$(unix_path "$1")
+    [[ -f $file && $(<"$file") == "$2" ]] || fail "$1 should still hold \"$2\""
+}
+
 # expect_folder 'C:\path': a folder of exactly that name (case included).
 expect_folder() {
     local dir=$PREFIX/drive_c${1:2}
     dir=${dir//\\//}
     [[ -d $dir ]] || fail "folder $1 does not exist (with that capitalisation)"
+}
+
+# expect_missing 'C:\path'
+expect_missing() {
+    [[ ! -e $(unix_path "$1") ]] || fail "$1 should not exist"
 }
 
 # expect_host_unchanged 'C:\PureBasic' [relative paths that were meant to go]
@@ -199,7 +254,7 @@ expect_no_record() {
 
 [[ -n ${DISPLAY:-} ]] || { log "no DISPLAY; run the end-to-end tests through scripts/test"; exit 2; }
 [[ -f $WINE_DIR/template/.ready ]] || { log "no template prefix; run through scripts/test"; exit 2; }
-trap stop_services EXIT
+trap end_case EXIT
 rm -rf "$WORK"
 mkdir -p "$WORK"
 fresh_prefix "$PREFIX"

@@ -66,4 +66,5 @@ void PressAbbruch(const Step& step);
 void AnswerAgreement(const Step& step);
 void CheckBlocked(const Step& step);
 void AwaitTyping(const Step& step);
+void CloseBackdrop(const Step& step);
 void CheckNoWindow(const Step& step);

@@ -218,6 +218,14 @@ void AwaitTyping(const Step& step) {
     ShootIfAsked(backdrop);
 }
 
+// close-backdrop: the backdrop's close box
+void CloseBackdrop(const Step&) {
+    HWND backdrop = AwaitWindow("the backdrop",
+                                [](HWND window) { return IsBackdrop(window) ? window : nullptr; });
+    PostMessageA(backdrop, WM_CLOSE, 0, 0);
+    Await("closing of the backdrop", [&] { return !IsWindowVisible(backdrop); });
+}
+
 // no-window <title>: no window of that title shows now
 void CheckNoWindow(const Step& step) {
     for (HWND window : ProductWindows()) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr DWORD kWaitMs = 30000; // every wait ends after this, failing the run
+DWORD gWaitMs = 30000; // every wait ends after this, failing the run
 // The progress window's controls.
 constexpr int kLogField = 100;
 constexpr int kFinishButton = 101;
@@ -115,7 +115,7 @@ void PressFinish(const Step&) {
 
 // exit <code>
 void AwaitExit(const Step& step) {
-    const std::optional<DWORD> code = ProductExitCode(kWaitMs);
+    const std::optional<DWORD> code = ProductExitCode(gWaitMs);
     if (code != Number(step)) {
         Fail("expected exit code " + step.args + "; the setup " +
              (code ? "ended with " + std::to_string(*code) : "still runs"));
@@ -128,6 +128,11 @@ void TakeScreenshot(const Step& step) {
         Fail("the screenshot before this one was not taken");
     }
     AskForScreenshot(step.args);
+}
+
+// timeout <seconds>: for the waits of the following steps
+void SetTimeout(const Step& step) {
+    gWaitMs = Number(step) * 1000;
 }
 
 std::vector<Step> ParseScenario(const std::string& content) {
@@ -161,11 +166,11 @@ std::string Quoted(const std::string& text) {
 }
 
 void Await(const std::string& what, const std::function<bool()>& ready) {
-    for (const ULONGLONG deadline = GetTickCount64() + kWaitMs; !ready(); Sleep(50)) {
+    for (const ULONGLONG deadline = GetTickCount64() + gWaitMs; !ready(); Sleep(50)) {
         const std::optional<DWORD> code = ProductExitCode();
         if (code || GetTickCount64() > deadline) {
             Fail(code ? "the setup ended (exit code " + std::to_string(*code) + ") awaiting " + what
-                      : "waited " + std::to_string(kWaitMs / 1000) + " s for " + what);
+                      : "waited " + std::to_string(gWaitMs / 1000) + " s for " + what);
         }
     }
 }
@@ -195,13 +200,13 @@ int main(int argc, char** argv) {
     StartProduct(argv[1]);
     // clang-format off
     const std::map<std::string, void (*)(const Step&)> actions = {
-        {"typing", AwaitTyping},
+        {"typing", AwaitTyping}, {"close-backdrop", CloseBackdrop},
         {"setup-dialog", CheckSetupDialog}, {"blocked", CheckBlocked}, {"option", SelectOption},
         {"weiter", PressWeiter}, {"abbruch", PressAbbruch}, {"agreement", AnswerAgreement},
         {"no-window", CheckNoWindow},
         {"chooser", AnswerChooser}, {"message", AnswerMessage}, {"log", AwaitLog},
         {"close-progress", TryClosingProgress}, {"fertig", PressFinish}, {"exit", AwaitExit},
-        {"screenshot", TakeScreenshot}};
+        {"screenshot", TakeScreenshot}, {"timeout", SetTimeout}};
     // clang-format on
     for (const Step& step : steps) {
         Say("- " + step.keyword + " " + step.args);
