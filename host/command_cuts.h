@@ -2,7 +2,7 @@
 // reads around them only gather the texts.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
 #include "host/host_discovery.h"
 
 #include "host/command_cuts.h"
-#include "host/default_value_read.h"
 #include "host/host_places.h"
+#include "registry/default_value_read.h"
 #include "registry/key_operations.h"
 #include "registry/key_search.h"
 

@@ -2,7 +2,7 @@
 // Nothing here shows a message or writes anything.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 // The directory of the PureBasic.exe the shell knows, ending with a backslash, or "".
 Text FindHostDirectory();

@@ -2,7 +2,7 @@
 // Lines are separated by single CR characters.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 class InstallLog {
   public:

@@ -1,5 +1,5 @@
 #include "installer/install_run.h"
-#include "runtime/system_library.h"
+#include "runtime/system/system_library.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #include "installer/payload_writer.h"
 
 #include "installer/payload_copy_path.h"
-#include "runtime/file_replace.h"
-#include "runtime/files.h"
+#include "runtime/system/file_replace.h"
+#include "runtime/system/files.h"
 
 int32_t WritePayloadItem(const PayloadItem& item, const Text& installDirectory) {
     if (item.target == nullptr) {

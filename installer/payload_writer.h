@@ -2,7 +2,7 @@
 #pragma once
 
 #include "installer/payload.h"
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "installer/version_record.h"
 
 #include "registry/key_operations.h"
-#include "runtime/files.h"
+#include "runtime/system/files.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // marker file in the host's examples folder is read once and then removed.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "registry/key_operations.h"
 
 #include "registry/last_error_text.h"
+#include "registry/owned_key.h"
 #include "registry/root_key_handle.h"
 #include "registry/value_text.h"
-#include "runtime/owned_handle.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "registry/root_keys.h"
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "registry/root_keys.h"
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 // The full key path ("#HKEY_CLASSES_ROOT\PureBasic.exe\shell\open\command\") of the first key
 // named exactly name below the start key (the root itself when startPath is empty), walking

@@ -3,7 +3,7 @@
 // judge success by results, so it is for diagnosis only. Not thread-safe (one thread).
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 const Text& LastErrorText();
 void SetLastErrorText(const Text& message);

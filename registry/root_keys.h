@@ -2,7 +2,7 @@
 // "#HKEY_CURRENT_USER". A full key path is a root-key name, a backslash and a subkey path.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Turning the bytes of a registry string value into a text.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstddef>
 

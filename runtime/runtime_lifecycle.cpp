@@ -1,13 +1,15 @@
 #include "runtime/runtime_lifecycle.h"
 
-#include "runtime/app_windows.h"
-#include "runtime/common_controls.h"
-#include "runtime/drawing.h"
-#include "runtime/events.h"
-#include "runtime/files.h"
-#include "runtime/fonts.h"
-#include "runtime/gadgets.h"
-#include "runtime/images.h"
+#include "runtime/graphics/drawing.h"
+#include "runtime/graphics/images.h"
+#include "runtime/system/files.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/common_controls.h"
+#include "runtime/ui/event_state.h"
+#include "runtime/ui/focus_keys.h"
+#include "runtime/ui/fonts.h"
+#include "runtime/ui/gadget_list.h"
+#include "runtime/ui/gadget_table.h"
 
 void StartRuntime() {
     StartCommonControls();
@@ -17,6 +19,7 @@ void StartRuntime() {
 }
 
 void EndRuntime() {
+    // The drawing's device context holds an image's bitmap and maybe a font.
     EndDrawing();
     ReleaseAllFonts();
     ReleaseAllImages();
@@ -24,6 +27,7 @@ void EndRuntime() {
     ForgetAllGadgets();
     ResetGadgetList();
     ResetEventState();
+    ReleaseWindowAccelerators();
     ReleaseRichEditLibrary();
     FileCloseAll();
 }

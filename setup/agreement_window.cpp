@@ -1,10 +1,10 @@
 #include "setup/agreement_window.h"
 
-#include "runtime/app_windows.h"
-#include "runtime/container_panel.h"
-#include "runtime/gadget_list.h"
-#include "runtime/gadgets.h"
-#include "runtime/window_placement.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/container_panel.h"
+#include "runtime/ui/gadget_list.h"
+#include "runtime/ui/gadgets.h"
+#include "runtime/ui/window_placement.h"
 #include "setup/welcome_banner.h"
 
 namespace {

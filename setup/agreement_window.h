@@ -2,7 +2,7 @@
 // install choice, refusing it cancels the setup.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 #include "setup/setup_fonts.h"
 
 #include <cstdint>

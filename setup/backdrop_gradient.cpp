@@ -1,10 +1,10 @@
 #include "setup/backdrop_gradient.h"
 
 #include "registry/last_error_text.h"
-#include "runtime/app_windows.h"
-#include "runtime/drawing.h"
-#include "runtime/images.h"
-#include "runtime/owned_handle.h"
+#include "runtime/graphics/drawing.h"
+#include "runtime/graphics/images.h"
+#include "runtime/system/owned_handle.h"
+#include "runtime/ui/app_windows.h"
 #include "setup/gradient_bands.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "setup/colour_callbacks.h"
 
-#include "runtime/app_windows.h"
-#include "runtime/gadgets.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/gadgets.h"
 #include "setup/setup_state.h"
 
 namespace {

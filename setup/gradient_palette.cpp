@@ -1,6 +1,6 @@
 #include "setup/gradient_palette.h"
 
-#include "runtime/text.h"
+#include "runtime/base/colours.h"
 
 #include <algorithm>
 #include <iterator>

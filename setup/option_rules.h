@@ -3,7 +3,7 @@
 // results; nothing here touches a window.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstdint>
 

@@ -1,15 +1,15 @@
 #include "setup/setup_dialog.h"
 
-#include "runtime/app_windows.h"
-#include "runtime/container_panel.h"
-#include "runtime/dates.h"
-#include "runtime/displays.h"
-#include "runtime/drawing.h"
-#include "runtime/events.h"
-#include "runtime/gadget_list.h"
-#include "runtime/gadgets.h"
-#include "runtime/images.h"
-#include "runtime/owned_handle.h"
+#include "runtime/base/dates.h"
+#include "runtime/graphics/drawing.h"
+#include "runtime/graphics/images.h"
+#include "runtime/system/owned_handle.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/container_panel.h"
+#include "runtime/ui/displays.h"
+#include "runtime/ui/events.h"
+#include "runtime/ui/gadget_list.h"
+#include "runtime/ui/gadgets.h"
 #include "setup/agreement_window.h"
 #include "setup/backdrop_gradient.h"
 #include "setup/colour_callbacks.h"
@@ -19,16 +19,12 @@
 #include "setup/setup_info_lines.h"
 #include "setup/setup_result.h"
 #include "setup/setup_state.h"
+#include "setup/side_picture.h"
 #include "setup/welcome_banner.h"
 
 namespace {
 
-constexpr int32_t kGradientImage = 0;
-constexpr int32_t kSidePictureImage = 1;
-constexpr int32_t kSidePictureWidth = 110;
-constexpr int32_t kSidePictureHeight = 300;
 constexpr int32_t kBackdropFlags = WS_CAPTION | WS_SYSMENU | WS_MAXIMIZE;
-constexpr int32_t kWhite = 0xFFFFFF;
 
 // Created the first time a dialog is blocked; kept for the process, like the window using it.
 OwnedGdiObject g_messageBrush;
@@ -60,25 +56,6 @@ struct DialogGadgets {
 
 int32_t ClampedPaletteColour(int32_t paletteNumber) {
     return GradientPaletteColour(ClampPaletteNumber(paletteNumber));
-}
-
-// The carried picture, else the gradient with "Setup" written on it, else none.
-bool PrepareSidePicture(HFONT bannerFont) {
-    if (ImageExists(kSidePictureImage) &&
-        ScaleImage(kSidePictureImage, kSidePictureWidth, kSidePictureHeight) != nullptr) {
-        return true;
-    }
-    if (!ImageExists(kGradientImage) ||
-        ScaleImage(kGradientImage, kSidePictureWidth, kSidePictureHeight) == nullptr) {
-        return false;
-    }
-    if (BeginImageDrawing(kGradientImage) != 0) {
-        SetDrawingFont(bannerFont);
-        SetDrawingMode(kDrawTransparentText);
-        DrawTextAt(10, 10, "Setup", kWhite);
-        EndDrawing();
-    }
-    return DuplicateImage(kGradientImage, kSidePictureImage) != 0;
 }
 
 // Hides the options and shows why the setup cannot go on, magenta on light green.

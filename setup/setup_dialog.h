@@ -2,7 +2,7 @@
 // dialog window offering the actions that fit the installed copy, and the agreement page.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstdint>
 

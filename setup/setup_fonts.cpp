@@ -1,6 +1,6 @@
 #include "setup/setup_fonts.h"
 
-#include "runtime/fonts.h"
+#include "runtime/ui/fonts.h"
 #include "setup/desktop_dpi.h"
 #include "setup/font_scale.h"
 

@@ -1,7 +1,7 @@
 #include "setup/setup_info_lines.h"
 
-#include "installer/version_number.h"
-#include "runtime/dates.h"
+#include "runtime/base/dates.h"
+#include "setup/version_number.h"
 
 Text ProgramLine(const Text& title) {
     return "Programm: " + title;

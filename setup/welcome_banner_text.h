@@ -2,7 +2,7 @@
 // completes it opens the setup dialog window.
 #pragma once
 
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <cstdint>
 

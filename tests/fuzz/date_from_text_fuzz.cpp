@@ -1,6 +1,6 @@
 // Any mask and any text give a date value or -1; a valid value prints and reads back as itself.
 #include "fuzz_check.h"
-#include "runtime/dates.h"
+#include "runtime/base/dates.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

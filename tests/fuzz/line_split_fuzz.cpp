@@ -1,7 +1,7 @@
 // Marker files of any content, read through buffers refilled at any sizes: the lines never
 // depend on where a refill falls, and together they hold every byte that ends no line.
 #include "fuzz_check.h"
-#include "runtime/line_split.h"
+#include "runtime/base/line_split.h"
 #include "support/chunked_bytes.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -2,7 +2,7 @@
 // dialog offers install only, blocks, or offers the update option, and every option it leaves
 // enabled gives an install result with the installer's own flags.
 #include "fuzz_check.h"
-#include "runtime/dates.h"
+#include "runtime/base/dates.h"
 #include "setup/option_rules.h"
 #include "setup/setup_result.h"
 

@@ -1,7 +1,7 @@
 // Numbers read from texts (registry values, marker lines) and version numbers made from them.
 #include "fuzz_check.h"
-#include "installer/version_number.h"
-#include "runtime/text.h"
+#include "setup/version_number.h"
+#include "runtime/base/text.h"
 
 #include <cstdint>
 

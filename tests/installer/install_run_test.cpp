@@ -1,6 +1,6 @@
 #include "installer/install_run.h"
 #include "installer/payload.h"
-#include "runtime/owned_handle.h"
+#include "runtime/system/owned_handle.h"
 #include "support/scratch_folder.h"
 #include "support/window_driver.h"
 
@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -39,8 +41,20 @@ class ScratchHost {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Velkadia");
     }
     const std::string& Path() const { return folder_.Path(); }
+    // Windows finds a path in any letter case; this asks for the case the user will see.
     bool Has(const std::string& relative) const {
-        return GetFileAttributesA((Path() + relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+        std::filesystem::path at = Path();
+        for (const std::filesystem::path& part : std::filesystem::path(relative)) {
+            std::error_code error;
+            std::filesystem::directory_iterator entries(at, error);
+            if (error || std::none_of(begin(entries), end(entries), [&](const auto& entry) {
+                    return entry.path().filename().string() == part.string();
+                })) {
+                return false;
+            }
+            at /= part;
+        }
+        return true;
     }
     // The folder's own name, as the chooser's tree shows it.
     std::string Name() const {

@@ -1,11 +1,11 @@
-// The carried files as linked into the program, and writing them into an install directory
-// (the install-run and end-to-end tests write them all and compare them with their sources).
+// Writing one carried file into an install directory: beside the target first, over it only
+// when whole. Writing every carried file byte for byte is proven by the install run's tests.
 #include "installer/payload_writer.h"
 
 #include "installer/payload_copy_path.h"
-#include "runtime/file_write_hook.h"
-#include "runtime/files.h"
-#include "runtime/owned_handle.h"
+#include "runtime/system/file_write_hook.h"
+#include "runtime/system/files.h"
+#include "runtime/system/owned_handle.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -15,47 +15,39 @@
 
 namespace {
 
-class PayloadWriting : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(folder_.MakeFolders("examples\\ZentLibs\\Bilder")); }
-    std::string PathOf(PayloadIndex index) const {
-        return folder_.Path() + PayloadItemAt(index).target;
-    }
-    static bool Exists(const std::string& path) {
-        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
-    ScratchFolder folder_;
-};
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
-TEST_F(PayloadWriting, OldFilesAreReplacedByteForByteAndFailedWritesLeaveNoTrace) {
-    // The dialog picture is only shown; the others need their folder.
-    ScratchFolder bare;
-    EXPECT_EQ(WritePayloadItem(PayloadItemAt(kDialogPictureItem), bare.Path()), 0);
-    EXPECT_EQ(WritePayloadItem(PayloadItemAt(kLibraryItem), bare.Path()), 0);
-    EXPECT_TRUE(!bare.Path().empty() && bare.Entries().empty());
-    const PayloadItem& item = PayloadItemAt(kExample1Item);
-    ASSERT_TRUE(
-        WriteWholeFile(PathOf(kExample1Item), std::vector<unsigned char>(item.size + 5000)));
-    ASSERT_TRUE(SetFileAttributesA(PathOf(kExample1Item).c_str(), FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_EQ(WritePayloadItem(item, folder_.Path()), 1);
-    EXPECT_EQ(ReadWholeFile(PathOf(kExample1Item)).bytes,
-              std::vector<unsigned char>(item.bytes, item.bytes + item.size));
-    EXPECT_NE(GetFileAttributesA(PathOf(kExample1Item).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
-    EXPECT_FALSE(Exists(PayloadCopyPath(PathOf(kExample1Item))));
+TEST(PayloadWriting, AHiddenFileIsReplacedAndATargetThatCannotBeReplacedKeepsItsBytes) {
+    ScratchFolder folder;
+    const std::vector<unsigned char> block(5000, 'n');
     const std::vector<unsigned char> old(100, 'o');
-    ASSERT_TRUE(WriteWholeFile(PathOf(kExamplePictureItem), old));
+    const std::string target = folder.Path() + "file.bin";
+    const auto write = [&] {
+        return WritePayloadItem({block.data(), 5000, "file.bin", "", ""}, folder.Path());
+    };
+
+    ASSERT_TRUE(WriteWholeFile(target, old) &&
+                SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(write(), 1);
+    EXPECT_EQ(ReadWholeFile(target).bytes, block);
+    EXPECT_NE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL) &&
+                WriteWholeFile(target, old));
     {
         // Read-only does not stop an administrator under Wine; a handle without sharing does.
-        OwnedFile holder(CreateFileA(PathOf(kExamplePictureItem).c_str(), GENERIC_READ, 0, nullptr,
-                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        EXPECT_EQ(WritePayloadItem(PayloadItemAt(kExamplePictureItem), folder_.Path()), 0);
+        OwnedFile holder(CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder);
+        EXPECT_EQ(write(), 0);
     }
-    EXPECT_EQ(ReadWholeFile(PathOf(kExamplePictureItem)).bytes, old);
-    EXPECT_FALSE(Exists(PayloadCopyPath(PathOf(kExamplePictureItem))));
+    EXPECT_EQ(ReadWholeFile(target).bytes, old);
     // A folder in the file's place is no file to replace.
-    ASSERT_TRUE(folder_.MakeFolders("help\\Quorrel400.chm"));
-    EXPECT_EQ(WritePayloadItem(PayloadItemAt(kHelpItem), folder_.Path()), 0);
-    EXPECT_FALSE(Exists(PayloadCopyPath(PathOf(kHelpItem))));
+    ASSERT_TRUE(DeleteFileA(target.c_str()) && folder.MakeFolders("file.bin"));
+    EXPECT_EQ(write(), 0);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"file.bin"}) << "no copy is left behind";
 }
 
 // A disk that is full after g_room bytes: what still fits is written, then the write fails or
@@ -73,27 +65,31 @@ BOOL WINAPI WriteUntilDiskFull(HANDLE file, LPCVOID data, DWORD length, LPDWORD 
     return *written == length || g_quiet;
 }
 
-TEST_F(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushKeepsThePreviousFile) {
+TEST(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushKeepsThePreviousFile) {
     static_assert(kFileBufferSize == 4096, "the cases below are laid out for 4096-byte buffers");
+    ScratchFolder folder;
+    // The dialog picture is only shown, never written.
+    EXPECT_EQ(WritePayloadItem(PayloadItemAt(kDialogPictureItem), folder.Path()), 0);
+    EXPECT_TRUE(folder.Entries().empty());
+    const std::string target = folder.Path() + "full.bin";
+    std::vector<unsigned char> previous(20000);
+    for (size_t i = 0; i < previous.size(); ++i) {
+        previous[i] = static_cast<unsigned char>(i * 7);
+    }
+    ASSERT_TRUE(WriteWholeFile(target, previous));
     // Full in the second buffer of a larger file, or at the flush of the only buffer at close.
     const std::tuple<int32_t, DWORD, bool> cases[] = {{13151, 5000, false},
                                                       {13151, 5000, true},
                                                       {13151, 12288, false},
                                                       {1000, 0, false},
                                                       {1000, 100, true}};
-    const std::string target = folder_.Path() + "full.bin";
-    std::vector<unsigned char> previous(20000);
-    for (size_t i = 0; i < previous.size(); ++i) {
-        previous[i] = static_cast<unsigned char>(i * 7);
-    }
-    ASSERT_TRUE(WriteWholeFile(target, previous));
     for (const auto& [size, room, quiet] : cases) {
         SCOPED_TRACE(std::to_string(size) + " bytes, room for " + std::to_string(room));
         const std::vector<unsigned char> block(size, 'b');
         g_room = room;
         g_quiet = quiet;
         SetFileWriteFunctionForTesting(WriteUntilDiskFull);
-        EXPECT_EQ(WritePayloadItem({block.data(), size, "full.bin", "", ""}, folder_.Path()), 0);
+        EXPECT_EQ(WritePayloadItem({block.data(), size, "full.bin", "", ""}, folder.Path()), 0);
         SetFileWriteFunctionForTesting(nullptr);
         EXPECT_EQ(g_room, 0u) << "the write never reached the full disk";
         EXPECT_EQ(ReadWholeFile(target).bytes, previous);
@@ -102,8 +98,9 @@ TEST_F(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushKeepsThePreviousF
     }
     // With room again the same write replaces the file.
     const std::vector<unsigned char> block(13151, 'b');
-    EXPECT_EQ(WritePayloadItem({block.data(), 13151, "full.bin", "", ""}, folder_.Path()), 1);
+    EXPECT_EQ(WritePayloadItem({block.data(), 13151, "full.bin", "", ""}, folder.Path()), 1);
     EXPECT_EQ(ReadWholeFile(target).bytes, block);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"full.bin"});
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "runtime/text.h"
+#include "runtime/base/colours.h"
 #include "setup/gradient_bands.h"
 #include "setup/gradient_palette.h"
 

@@ -1,12 +1,13 @@
-#include "gui_test_support.h"
+#include "support/gui_test_support.h"
 
 #include "registry/last_error_text.h"
-#include "runtime/app_windows.h"
-#include "runtime/gadget_list.h"
-#include "runtime/gadgets.h"
-#include "runtime/images.h"
+#include "runtime/graphics/images.h"
+#include "runtime/ui/app_windows.h"
+#include "runtime/ui/gadget_list.h"
+#include "runtime/ui/gadgets.h"
 #include "setup/backdrop_gradient.h"
 #include "setup/setup_state.h"
+#include "setup/side_picture.h"
 #include "setup/welcome_banner.h"
 
 namespace {
@@ -110,6 +111,40 @@ TEST_F(WelcomeBannerTest, IsTypedOneCharacterPerTickAndTheLastOpensTheDialog) {
     EXPECT_EQ(client.bottom, 314);
     EXPECT_EQ(state.typewriterCounter, 0);
     state = SetupSharedState{};
+}
+
+} // namespace
+
+namespace {
+
+using SidePictureTest = guitest::GuiTest;
+
+TEST_F(SidePictureTest, TakesTheCarriedPictureElseTheGradientWithSetupWrittenOnItElseNone) {
+    ASSERT_NE(CreateBlankImage(1, 220, 600), 0); // stands in for the carried picture
+    EXPECT_TRUE(PrepareSidePicture(nullptr));
+    EXPECT_EQ(ImageWidth(1), 110);
+    EXPECT_EQ(ImageHeight(1), 300);
+    EXPECT_FALSE(ImageExists(0));
+
+    ReleaseAllImages();
+    ASSERT_NE(CreateAppWindow(2, 0, 0, 400, 600, "Verlauf", 1), 0);
+    ASSERT_NE(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
+    EXPECT_TRUE(PrepareSidePicture(nullptr));
+    ASSERT_TRUE(ImageExists(1));
+    EXPECT_EQ(ImageWidth(1), 110);
+    const auto pixels = guitest::PixelsOfBitmap(ImageBitmapHandle(1), 110, 300);
+    EXPECT_EQ(pixels[299 * 110 + 100] & 0xFF0000u, 0x340000u); // the gradient's dark bottom
+    bool white = false;
+    for (int y = 10; y < 40 && !white; ++y) {
+        for (int x = 10; x < 60 && !white; ++x) {
+            white = pixels[y * 110 + x] == 0xFFFFFFu; // "Setup" at (10, 10)
+        }
+    }
+    EXPECT_TRUE(white);
+
+    ReleaseAllImages();
+    EXPECT_FALSE(PrepareSidePicture(nullptr));
+    EXPECT_FALSE(ImageExists(1));
 }
 
 } // namespace

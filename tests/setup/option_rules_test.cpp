@@ -1,6 +1,6 @@
 #include "setup/option_rules.h"
 
-#include "runtime/dates.h"
+#include "runtime/base/dates.h"
 
 #include <gtest/gtest.h>
 

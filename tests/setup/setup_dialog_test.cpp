@@ -1,9 +1,9 @@
-#include "gui_test_support.h"
+#include "support/gui_test_support.h"
 
 #include "installer/install_constants.h"
-#include "runtime/app_windows.h"
-#include "runtime/images.h"
-#include "runtime/text.h"
+#include "runtime/base/text.h"
+#include "runtime/graphics/images.h"
+#include "runtime/ui/app_windows.h"
 #include "setup/setup_dialog.h"
 #include "support/window_driver.h"
 

@@ -1,5 +1,6 @@
-#include "runtime/dates.h"
+#include "runtime/base/dates.h"
 #include "setup/setup_info_lines.h"
+#include "setup/version_number.h"
 #include "setup/welcome_banner_text.h"
 
 #include <gtest/gtest.h>
@@ -41,4 +42,10 @@ TEST(SetupInfoLines, VersionAndDateLinesOfSetupAndInstalledCopy) {
     for (const auto& [got, want] : lines) {
         EXPECT_EQ(got, want);
     }
+}
+
+TEST(VersionNumber, DottedTextsBecomeComparableNumbersShownInThreeGroups) {
+    EXPECT_EQ(VersionNumberFromText("1.6"), 1006);
+    EXPECT_EQ(VersionNumberFromText("1.10"), 1010);
+    EXPECT_EQ(VersionNumberFromText("x.06"), 0);
 }

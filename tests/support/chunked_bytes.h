@@ -3,7 +3,7 @@
 // Platform-free.
 #pragma once
 
-#include "runtime/line_split.h"
+#include "runtime/base/line_split.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 #include "support/scratch_key.h"
 
+#include "registry/owned_key.h"
 #include "registry/root_key_handle.h"
-#include "runtime/owned_handle.h"
 
 #include <sddl.h>
 

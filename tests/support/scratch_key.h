@@ -2,7 +2,7 @@
 #pragma once
 
 #include "registry/root_keys.h"
-#include "runtime/text.h"
+#include "runtime/base/text.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The installer under test as a child process, and its windows read from outside.
 #include "tests/e2e/driver/driver.h"
 
-#include "runtime/owned_handle.h"
+#include "runtime/system/owned_handle.h"
 
 #include <commctrl.h>
 

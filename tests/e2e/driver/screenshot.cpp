@@ -1,7 +1,7 @@
 // Screenshots for the demo's walk-through, saved as Windows bitmap files.
 #include "tests/e2e/driver/driver.h"
 
-#include "runtime/owned_handle.h"
+#include "runtime/system/owned_handle.h"
 
 #include <algorithm>
 #include <fstream>
@@ -18,16 +18,17 @@ bool SaveScreenArea(const std::string& path, const RECT& area) {
     BITMAPINFOHEADER info{
         sizeof info, width, height, 1, 32, BI_RGB, static_cast<DWORD>(width * height * 4)};
     void* pixels = nullptr;
-    WindowDc screen(nullptr);
-    OwnedMemoryDc memory(CreateCompatibleDC(screen.Get()));
-    OwnedGdiObject bitmap(CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&info),
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    OwnedMemoryDc memory(CreateCompatibleDC(screen.Get().dc));
+    OwnedGdiObject bitmap(CreateDIBSection(screen.Get().dc, reinterpret_cast<BITMAPINFO*>(&info),
                                            DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (!memory || !bitmap) {
         return false;
     }
-    HGDIOBJ previous = SelectObject(memory.Get(), bitmap.Get());
-    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
-    SelectObject(memory.Get(), previous);
+    {
+        const DcSelection selected = SelectInto(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get().dc, area.left, area.top, SRCCOPY);
+    }
     constexpr DWORD kHeaderBytes = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
     BITMAPFILEHEADER file{0x4D42, kHeaderBytes + info.biSizeImage, 0, 0, kHeaderBytes}; // "BM"
     std::ofstream out(path, std::ios::binary);

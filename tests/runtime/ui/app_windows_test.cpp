@@ -1,0 +1,49 @@
+#include "support/gui_test_support.h"
+
+#include "runtime/ui/app_windows.h"
+
+namespace {
+
+using AppWindowTest = guitest::GuiTest;
+
+TEST_F(AppWindowTest, ProgressWindowHasExactClientSizeNoCloseBoxAndIsCentred) {
+    ASSERT_NE(CreateAppWindow(1, 0, 0, 300, 284, "Fortschritt ...", 1), 0);
+    HWND window = AppWindowHandle(1);
+    RECT client{}, outer{};
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    EXPECT_EQ(client.right, 300);
+    EXPECT_EQ(client.bottom, 284);
+    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU), WS_CAPTION);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
+}
+
+TEST_F(AppWindowTest, BackdropIsMaximisedAndTakesItsHiddenDialogAlongWhenClosed) {
+    ASSERT_NE(CreateAppWindow(0, 0, 0, 100, 100, "SETUP", 0x1C80000), 0);
+    HWND backdrop = AppWindowHandle(0);
+    EXPECT_TRUE(IsZoomed(backdrop));
+    EXPECT_TRUE(IsWindowVisible(backdrop));
+    EXPECT_NE(GetWindowLongA(backdrop, GWL_STYLE) & WS_SYSMENU, 0);
+
+    ASSERT_NE(CreateAppWindow(2, 0, 0, 482, 314, "SETUP", 0x10C00001, backdrop), 0);
+    EXPECT_EQ(GetWindow(AppWindowHandle(2), GW_OWNER), backdrop);
+    EXPECT_FALSE(IsWindowVisible(AppWindowHandle(2)));
+    EXPECT_EQ(SetAppWindowHidden(2, 0), 1);
+    EXPECT_TRUE(IsWindowVisible(AppWindowHandle(2)));
+    // The owner handle of a window that does not exist gives an unowned window; reusing a
+    // number closes the window that had it.
+    ASSERT_NE(CreateAppWindow(1, 0, 0, 100, 100, "erst", 1), 0);
+    HWND first = AppWindowHandle(1);
+    ASSERT_NE(CreateAppWindow(1, 0, 0, 300, 284, "frei", 1, AppWindowHandle(3)), 0);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(GetWindow(AppWindowHandle(1), GW_OWNER), nullptr);
+
+    // Windows destroys the dialog with its owner; its number is free again.
+    DestroyAppWindow(0);
+    EXPECT_EQ(AppWindowExists(2), 0);
+    EXPECT_EQ(AppWindowExists(1), 1);
+}
+
+} // namespace
