@@ -5,8 +5,10 @@
 
 NATIVE_BUILD_DIR=$QUORREL_ROOT/build/native
 FUZZ_BUILD_DIR=$QUORREL_ROOT/build/fuzz
-# Seconds each fuzz target runs (seven targets, two at a time).
-QUORREL_FUZZ_SECONDS=${QUORREL_FUZZ_SECONDS:-20}
+# Seconds each fuzz target runs, seven targets two at a time: 10 keeps a whole scripts/test from
+# scratch near 8 minutes on two shared cores. The corpus grown in build/fuzz carries over, so
+# every run goes deeper; set it higher for a long hunt.
+QUORREL_FUZZ_SECONDS=${QUORREL_FUZZ_SECONDS:-10}
 
 # build_native_checks WINDOWS_BUILD_DIR
 build_native_checks() {
