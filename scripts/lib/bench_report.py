@@ -138,7 +138,7 @@ def build(results):
                  f"{carried:,} B ({installed:,} + {sum(r.shown.values()):,})", "-", "-"))
     rows.append(("Own overhead (exe - carried files)", "i686", size(overhead32),
                  f"<= 160 KiB; aim < 89 KiB (91,136 B)",
-                 verdict(overhead32 <= limit) + ("" if overhead32 >= aim else ", aim met")))
+                 verdict(overhead32 <= limit) + (", aim not met" if overhead32 >= aim else ", aim met")))
     peer = r.sizes["peer-x86"]
     peer_bare = r.sizes["peer-x86-nofiles"]
     rows.append(("NSIS peer: installer / without files / stub", "x86",
@@ -146,6 +146,20 @@ def build(results):
     exe64 = r.sizes["win64_exe"]
     rows.append(("64-bit exe / own overhead", "x86_64",
                  f"{exe64:,} / {exe64 - carried:,} B", "-", "-"))
+    if limit >= overhead32 > aim:
+        sections = r.sections["win32"]
+        notes.append(
+            f"**Own overhead against the aim.** The {overhead32:,} bytes beside the carried "
+            f"files are the installer's own code (.text {sections.get('.text', 0):,} bytes: the "
+            f"runtime of numbered windows, gadgets, files and images, the registry toolkit, "
+            f"host discovery, the setup front end and the install run, built for size, without "
+            f"exceptions or type information, unused sections dropped), its icon and version "
+            f"resources (.rsrc {sections.get('.rsrc', 0):,}), import tables (.idata "
+            f"{sections.get('.idata', 0):,}), relocations for address-space randomisation "
+            f"(.reloc {sections.get('.reloc', 0):,}) and the C runtime's start-up. The C++ "
+            f"library adds only its container helpers. Getting below the NSIS stub would take "
+            f"rewriting the text type and tables without the standard library, or a smaller "
+            f"icon, which changes what the user sees.")
     if overhead32 > limit:
         sections = r.sections["win32"]
         debug = sum(v for k, v in sections.items() if k.startswith(".debug"))
