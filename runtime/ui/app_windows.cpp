@@ -24,6 +24,11 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             window->handle.Reset(hwnd);
         }
     }
+    if (message == WM_NCDESTROY) {
+        // Windows deletes a class's background brush together with the class. A brush that a
+        // caller made the background (the setup's gradient) stays the caller's to delete.
+        SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_BTNFACE + 1));
+    }
     const int32_t number = AppWindowNumberOf(hwnd);
     if (number < 0) {
         return DefWindowProcA(hwnd, message, wParam, lParam);

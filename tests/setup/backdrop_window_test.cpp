@@ -64,6 +64,15 @@ TEST_F(GradientTest, EachCallReplacesAndFreesTheBrushAndBitmapBeforeIt) {
     }
 }
 
+TEST_F(GradientTest, TheBrushOutlivesItsWindowAndStaysOursToDelete) {
+    ASSERT_NE(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
+    HBRUSH brush = CurrentGradientBrush();
+    // Windows deletes a class's background brush with the class; the gradient's owner deletes
+    // it, so the class must not take it along (a second delete could hit a reused handle).
+    DestroyAppWindow(2);
+    EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+}
+
 TEST_F(GradientTest, AFailedCallLeavesTheBackgroundAndItsBrushAlone) {
     ASSERT_NE(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
     HBRUSH before = CurrentGradientBrush();
