@@ -5,6 +5,7 @@
 //
 // Usage: quorrel-bench-extraction <repetitions>
 #include "installer/payload.h"
+#include "installer/payload_inflate.h"
 #include "installer/payload_writer.h"
 #include "runtime/system/file_write_hook.h"
 #include "runtime/system/files.h"
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -37,16 +39,20 @@ double NowMs() {
     return static_cast<double>(now.QuadPart) / ticksPerMs;
 }
 
-// The reference: each file with one CreateFile, one WriteFile and one CloseHandle.
+// The reference: each file inflated whole in memory, then one CreateFile, one WriteFile and one
+// CloseHandle.
 bool WriteWhole(const PayloadItem& item, const std::string& directory) {
+    const std::vector<unsigned char> bytes = InflateIntoMemory(item.block);
     HANDLE file = CreateFileA((directory + item.target).c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
     DWORD written = 0;
-    const bool ok = WriteFile(file, item.bytes, static_cast<DWORD>(item.size), &written, nullptr) &&
-                    written == static_cast<DWORD>(item.size);
+    const bool ok =
+        !bytes.empty() &&
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
     return CloseHandle(file) && ok;
 }
 
@@ -100,8 +106,8 @@ int main(int argc, char** argv) {
             const PayloadItem& item = PayloadItemAt(index);
             g_writeCalls = 0;
             const int32_t ok = WritePayloadItem(item, folder.Path());
-            std::printf("file target=%s bytes=%d write_calls=%d ok=%d\n", item.target, item.size,
-                        g_writeCalls, ok);
+            std::printf("file target=%s bytes=%d write_calls=%d ok=%d\n", item.target,
+                        item.block.size, g_writeCalls, ok);
         }
         SetFileWriteFunctionForTesting(nullptr);
     }

@@ -1,11 +1,10 @@
 // What this installer carries and where it puts it.
 #pragma once
 
+#include "installer/release_constants.h" // version, date and title, set at configure time
+
 #include <cstdint>
 
-constexpr const char* kSetupVersionText = "1.06";
-constexpr const char* kSetupDateText = "12.07.2007";
-constexpr const char* kProductTitle = "PB-Library Quorrel_400";
 constexpr const char* kAuthorText = "Essling";
 constexpr const char* kAuthorWebAddress = "http://www.velkadia.example/quorrel/";
 constexpr const char* kDescriptionText =

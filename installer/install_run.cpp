@@ -4,6 +4,7 @@
 #include "installer/install_constants.h"
 #include "installer/install_log.h"
 #include "installer/payload.h"
+#include "installer/payload_inflate.h"
 #include "installer/payload_writer.h"
 #include "installer/version_record.h"
 #include "runtime/graphics/images.h"
@@ -33,9 +34,12 @@ constexpr const char* kChooserTitle = "Wählen Sie einen Pfad aus, angezeigt wir
                                       "Pfad zur aktuell aktiven Version von PureBasic";
 
 void LoadDialogPicture() {
-    const PayloadItem& picture = PayloadItemAt(kDialogPictureItem);
+    // Inflated only for loading; the image keeps its own copy.
+    const std::vector<unsigned char> picture =
+        InflateIntoMemory(PayloadItemAt(kDialogPictureItem).block);
     // Without the picture the setup dialog falls back to one of its own.
-    if (LoadImageFromMemory(kDialogPicture, picture.bytes, picture.size) != 0) {
+    if (!picture.empty() &&
+        LoadImageFromMemory(kDialogPicture, picture.data(), picture.size()) != 0) {
         ScaleImage(kDialogPicture, 110, 300);
     }
 }

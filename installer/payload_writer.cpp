@@ -1,6 +1,7 @@
 #include "installer/payload_writer.h"
 
 #include "installer/payload_copy_path.h"
+#include "installer/payload_inflate.h"
 #include "runtime/system/file_replace.h"
 #include "runtime/system/files.h"
 
@@ -15,10 +16,7 @@ int32_t WritePayloadItem(const PayloadItem& item, const Text& installDirectory) 
     if (FileCreate(kPayloadFileNumber, copy) == 0) {
         return 0;
     }
-    bool written = true;
-    for (int32_t i = 0; i < item.size && written; ++i) {
-        written = FileWriteByte(kPayloadFileNumber, item.bytes[i]) == 1;
-    }
+    const bool written = InflateIntoFile(item.block, kPayloadFileNumber);
     // The close flushes the buffer, so a full disk may only show here.
     const bool closed = FileClose(kPayloadFileNumber) == 1;
     if (written && closed && FileReplace(copy, target) != 0) {

@@ -209,6 +209,31 @@ int32_t FileWriteByte(int32_t number, int32_t value) {
     return 1;
 }
 
+FileWriteRoom FileWriteRoomOf(int32_t number) {
+    NumberedFile* file = ValidNumber(number) ? Files().Find(number) : nullptr;
+    if (file == nullptr || file->writeFailed) {
+        return {};
+    }
+    DropReadAhead(*file);
+    file->use = BufferUse::Writing;
+    file->atEnd = false;
+    return {file->buffer.data() + file->filled,
+            static_cast<int32_t>(kFileBufferSize - file->filled)};
+}
+
+int32_t FileWriteTaken(int32_t number, int32_t count) {
+    NumberedFile* file = ValidNumber(number) ? Files().Find(number) : nullptr;
+    if (file == nullptr || file->writeFailed || file->use != BufferUse::Writing || count < 0 ||
+        count > static_cast<int32_t>(kFileBufferSize - file->filled)) {
+        return 0;
+    }
+    file->filled += static_cast<DWORD>(count);
+    if (file->filled == kFileBufferSize && !Flush(*file)) {
+        return 0;
+    }
+    return 1;
+}
+
 int32_t FileClose(int32_t number) {
     if (!ValidNumber(number)) {
         return 0;

@@ -17,6 +17,16 @@ Text FileReadLine(int32_t number);
 // Returns 1 when the byte was taken, 0 when the number is not open or a write of this file
 // (including the one this byte completed) has failed.
 int32_t FileWriteByte(int32_t number, int32_t value);
+// For a producer that writes straight into an open file's buffer (an inflater): the free room
+// at the buffer's end, never empty while the file is open and no write of it has failed (else
+// size 0). FileWriteTaken then takes the first `count` bytes of that room as FileWriteByte takes
+// them one by one: a full buffer is written out; the result is as FileWriteByte's.
+struct FileWriteRoom {
+    unsigned char* bytes = nullptr;
+    int32_t size = 0;
+};
+FileWriteRoom FileWriteRoomOf(int32_t number);
+int32_t FileWriteTaken(int32_t number, int32_t count);
 // Writes what remains buffered and closes. Returns 1 when every write of the file, the final
 // flush and the close succeeded; 0 otherwise or when the number is not open.
 int32_t FileClose(int32_t number);

@@ -12,10 +12,12 @@ log() { printf '%s\n' "$*" >&2; }
 # Everything the build and the tests call, on every machine. 32-bit Wine (wine32:i386) is added
 # only where this machine can run 32-bit programs at all. clang and its runtime libraries build
 # the fuzz targets (libFuzzer); g++ brings the sanitizer runtimes of the native unit tests.
+# zopfli packs the carried files at build time; the installer inflates them with the static zlib
+# of libz-mingw-w64-dev.
 quorrel_packages=(
     cmake make g++ binutils g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
     wine wine64 xvfb fonts-liberation python3 e2fsprogs osslsigncode openssl
-    clang libclang-rt-dev
+    clang libclang-rt-dev zopfli libz-mingw-w64-dev
 )
 
 # Runs a command as root, through sudo for other users.

@@ -2,7 +2,8 @@
 """Fails when the product's code reaches upward: a file includes one of a layer that is not
 below its own, a platform-free file includes a Windows header, files or folders include each
 other in a circle, or code outside registry/ calls the registry API itself.
-Usage: check_layers.py SOURCE_DIR"""
+Headers generated at configure time (BUILD_DIR/installer/...) count as files of their folder.
+Usage: check_layers.py SOURCE_DIR [BUILD_DIR]"""
 import pathlib
 import re
 import sys
@@ -58,8 +59,9 @@ def find_cycle(graph):
     return None
 
 
-def main(root):
+def main(root, build=None):
     root = pathlib.Path(root)
+    roots = [root] + ([pathlib.Path(build)] if build else [])
     problems = []
     files = sorted(p for top in ("runtime", "registry", "host", "setup", "installer")
                    for p in (root / top).rglob("*") if p.suffix in (".h", ".cpp"))
@@ -80,9 +82,8 @@ def main(root):
                 if layer in PLATFORM_FREE and WINDOWS_HEADER.match(included):
                     problems.append(f"{name}: includes <{included}> in platform-free {layer}")
                 continue
-            target = root / included
-            target_layer = target.parent.relative_to(root).as_posix()
-            if not target.is_file() or target_layer not in LAYERS:
+            target_layer = pathlib.PurePosixPath(included).parent.as_posix()
+            if not any((r / included).is_file() for r in roots) or target_layer not in LAYERS:
                 problems.append(f"{name}: includes \"{included}\", which is no file of a layer")
                 continue
             if target_layer not in allowed:
@@ -104,4 +105,4 @@ def main(root):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(*sys.argv[1:3]))

@@ -79,7 +79,7 @@ expect_reject example1 "$work/unix-lines.pb" "ending in LF alone"
 
 # The build step itself: a folder of right files builds, one wrong file stops the build.
 build_check() { # payload-folder build-folder
-    "$cmake" -S "$source_dir/tests/build/payload_check_project" -B "$2" \
+    "$cmake" -S "$source_dir/tests/build/release_check_project" -B "$2" \
         -DQUORREL_SOURCE_DIR="$source_dir" -DQUORREL_PAYLOAD_DIR="$1" >/dev/null 2>&1 &&
         "$cmake" --build "$2" 2>&1
 }

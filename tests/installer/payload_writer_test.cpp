@@ -1,19 +1,38 @@
-// Writing one carried file into an install directory: beside the target first, over it only
-// when whole. Writing every carried file byte for byte is proven by the install run's tests.
+// Writing one carried file into an install directory: inflated beside the target first, over it
+// only when whole. Writing every carried file byte for byte is proven by the install run's tests.
 #include "installer/payload_writer.h"
 
 #include "installer/payload_copy_path.h"
+#include "installer/payload_inflate.h"
+#include "installer/payload_seal.h"
 #include "runtime/system/file_write_hook.h"
 #include "runtime/system/files.h"
 #include "runtime/system/owned_handle.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <tuple>
 
 namespace {
+
+// The bytes packed as the build packs a carried file: a zlib stream, sealed. `stored` keeps the
+// stream.
+PackedBlock Packed(const std::vector<unsigned char>& bytes, std::vector<unsigned char>& stored) {
+    uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+    stored.resize(size);
+    EXPECT_EQ(compress2(stored.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()), 9),
+              Z_OK);
+    stored.resize(size);
+    return {stored.data(), static_cast<int32_t>(size), static_cast<int32_t>(bytes.size()),
+            static_cast<uint32_t>(crc32(0, stored.data(), static_cast<uInt>(size)))};
+}
+
+PayloadItem ItemWritingTo(const char* target, const PackedBlock& block) {
+    return {block, target, "", ""};
+}
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -22,11 +41,11 @@ bool Exists(const std::string& path) {
 TEST(PayloadWriting, AHiddenFileIsReplacedAndATargetThatCannotBeReplacedKeepsItsBytes) {
     ScratchFolder folder;
     const std::vector<unsigned char> block(5000, 'n');
+    std::vector<unsigned char> stored;
+    const PayloadItem item = ItemWritingTo("file.bin", Packed(block, stored));
     const std::vector<unsigned char> old(100, 'o');
     const std::string target = folder.Path() + "file.bin";
-    const auto write = [&] {
-        return WritePayloadItem({block.data(), 5000, "file.bin", "", ""}, folder.Path());
-    };
+    const auto write = [&] { return WritePayloadItem(item, folder.Path()); };
 
     ASSERT_TRUE(WriteWholeFile(target, old) &&
                 SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
@@ -85,11 +104,13 @@ TEST(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushKeepsThePreviousFil
                                                       {1000, 100, true}};
     for (const auto& [size, room, quiet] : cases) {
         SCOPED_TRACE(std::to_string(size) + " bytes, room for " + std::to_string(room));
-        const std::vector<unsigned char> block(size, 'b');
+        const std::vector<unsigned char> block(static_cast<size_t>(size), 'b');
+        std::vector<unsigned char> stored;
+        const PayloadItem item = ItemWritingTo("full.bin", Packed(block, stored));
         g_room = room;
         g_quiet = quiet;
         SetFileWriteFunctionForTesting(WriteUntilDiskFull);
-        EXPECT_EQ(WritePayloadItem({block.data(), size, "full.bin", "", ""}, folder.Path()), 0);
+        EXPECT_EQ(WritePayloadItem(item, folder.Path()), 0);
         SetFileWriteFunctionForTesting(nullptr);
         EXPECT_EQ(g_room, 0u) << "the write never reached the full disk";
         EXPECT_EQ(ReadWholeFile(target).bytes, previous);
@@ -98,9 +119,61 @@ TEST(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushKeepsThePreviousFil
     }
     // With room again the same write replaces the file.
     const std::vector<unsigned char> block(13151, 'b');
-    EXPECT_EQ(WritePayloadItem({block.data(), 13151, "full.bin", "", ""}, folder.Path()), 1);
+    std::vector<unsigned char> stored;
+    EXPECT_EQ(WritePayloadItem(ItemWritingTo("full.bin", Packed(block, stored)), folder.Path()), 1);
     EXPECT_EQ(ReadWholeFile(target).bytes, block);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"full.bin"});
+}
+
+int g_writeCalls = 0;
+
+BOOL WINAPI CountingWriteFile(HANDLE file, LPCVOID data, DWORD length, LPDWORD written,
+                              LPOVERLAPPED overlapped) {
+    ++g_writeCalls;
+    return WriteFile(file, data, length, written, overlapped);
+}
+
+TEST(PayloadWriting, ABlockThatDoesNotInflateToItsFileFailsAndKeepsTheInstalledFile) {
+    ScratchFolder folder;
+    const std::string target = folder.Path() + "file.bin";
+    std::vector<unsigned char> file(13151);
+    for (size_t i = 0; i < file.size(); ++i) {
+        file[i] = static_cast<unsigned char>(i * i / 7);
+    }
+    std::vector<unsigned char> stored;
+    const PackedBlock good = Packed(file, stored);
+    std::vector<unsigned char> changed = stored;
+    changed[changed.size() / 2] ^= 0x10;
+    std::vector<unsigned char> trailing = stored;
+    trailing.push_back(0);
+    const std::vector<unsigned char> old(100, 'o');
+    ASSERT_TRUE(WriteWholeFile(target, old));
+    EXPECT_TRUE(BlockIntact(good));
+    EXPECT_FALSE(BlockIntact({changed.data(), good.storedSize, good.size, good.storedCrc}));
+
+    const std::pair<const char*, PackedBlock> cases[] = {
+        {"a byte changed", {changed.data(), good.storedSize, good.size, 0}},
+        {"cut short", {stored.data(), good.storedSize - 10, good.size, 0}},
+        {"longer than its size", {stored.data(), good.storedSize, good.size - 1, 0}},
+        {"shorter than its size", {stored.data(), good.storedSize, good.size + 1, 0}},
+        {"a byte after its end", {trailing.data(), good.storedSize + 1, good.size, 0}},
+    };
+    for (const auto& [what, block] : cases) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(WritePayloadItem(ItemWritingTo("file.bin", block), folder.Path()), 0);
+        EXPECT_EQ(ReadWholeFile(target).bytes, old);
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"file.bin"}) << "no copy is left";
+        EXPECT_TRUE(InflateIntoMemory(block).empty());
+    }
+
+    // Whole, it is written with one system write per full buffer, as byte by byte.
+    g_writeCalls = 0;
+    SetFileWriteFunctionForTesting(CountingWriteFile);
+    EXPECT_EQ(WritePayloadItem(ItemWritingTo("file.bin", good), folder.Path()), 1);
+    SetFileWriteFunctionForTesting(nullptr);
+    EXPECT_EQ(g_writeCalls, 4);
+    EXPECT_EQ(ReadWholeFile(target).bytes, file);
+    EXPECT_EQ(InflateIntoMemory(good), file);
 }
 
 } // namespace
