@@ -58,15 +58,3 @@ Text ProgramOfOpenCommand(const Text& command) {
     }
     return TextRemove(TextLeft(command, at + 4), "\"");
 }
-
-Text TextUpToZeroByte(const char* bytes, size_t count) {
-    size_t length = 0;
-    while (length < count && bytes[length] != '\0') {
-        ++length;
-    }
-    return Text(bytes, length);
-}
-
-Text TextOfTerminatedBytes(const char* bytes, size_t count) {
-    return TextUpToZeroByte(bytes, count == 0 ? 0 : count - 1);
-}

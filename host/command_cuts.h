@@ -4,8 +4,6 @@
 
 #include "runtime/base/text.h"
 
-#include <cstddef>
-
 // The program path of a command: between the opening quote and its partner (the rest when
 // the partner is missing), or, unquoted, through the first "PureBasic.exe" in any case (the
 // whole text when there is none).
@@ -29,10 +27,3 @@ Text AssociatedProgramDirectory(const Text& program);
 // The program of an open command, through ".exe" (any case) and the one character after it,
 // with every double quote removed; a command without ".exe" comes back whole.
 Text ProgramOfOpenCommand(const Text& command);
-
-// The text of a default value as the direct read takes it: up to the first zero byte.
-Text TextUpToZeroByte(const char* bytes, size_t count);
-
-// The text of a default value as the association reads take it: the first (count - 1) bytes,
-// the last byte being the terminator, and never past a zero byte.
-Text TextOfTerminatedBytes(const char* bytes, size_t count);

@@ -2,13 +2,11 @@
 
 #include "host/command_cuts.h"
 #include "host/host_places.h"
-#include "registry/default_value_read.h"
 #include "registry/key_operations.h"
 #include "registry/key_search.h"
+#include "registry/value_text.h"
 
 #include <windows.h>
-
-#include <string>
 
 namespace {
 
@@ -17,12 +15,10 @@ constexpr uint32_t kDirectCommandRoom = 522;
 // Room for the file-type name and its open command.
 constexpr uint32_t kAssociationRoom = 255;
 
+// A failed read leaves no bytes, so the command is empty.
 Text ReadDirectCommand(const RegistryPlace& place) {
-    std::string bytes;
-    if (!ReadDefaultValueBytes(place.root, place.path, kDirectCommandRoom, bytes)) {
-        return Text();
-    }
-    return TextUpToZeroByte(bytes.data(), bytes.size());
+    return ValueText(ReadRegistryValue(place.root, place.path, "", kDirectCommandRoom).bytes,
+                     ValueBytes::UpToZeroByte);
 }
 
 Text ReadSearchedCommand() {
@@ -33,13 +29,11 @@ Text ReadSearchedCommand() {
     return ReadStringValue(RootKeyFromPath(found), SubkeyPathOfFullPath(found), "");
 }
 
+// The file-type name and its open command: the last byte returned is their terminator.
 bool ReadAssociationText(const Text& path, Text& text) {
-    std::string bytes;
-    if (!ReadDefaultValueBytes(kHkeyClassesRoot, path, kAssociationRoom, bytes)) {
-        return false;
-    }
-    text = TextOfTerminatedBytes(bytes.data(), bytes.size());
-    return true;
+    const RegistryValue value = ReadRegistryValue(kHkeyClassesRoot, path, "", kAssociationRoom);
+    text = ValueText(value.bytes, ValueBytes::LastByteTerminates);
+    return value.status == ValueReadStatus::Read;
 }
 
 } // namespace

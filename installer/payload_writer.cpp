@@ -1,6 +1,6 @@
 #include "installer/payload_writer.h"
 
-#include "installer/payload_copy_path.h"
+#include "installer/payload_copy.h"
 #include "installer/payload_inflate.h"
 #include "runtime/system/file_replace.h"
 #include "runtime/system/files.h"
@@ -12,8 +12,8 @@ int32_t WritePayloadItem(const PayloadItem& item, const Text& installDirectory) 
     // The new copy is written beside the installed file and takes its place only once it is
     // whole, so a full disk or a locked file never leaves the user's file half-written.
     const Text target = installDirectory + item.target;
-    const Text copy = PayloadCopyPath(target);
-    if (FileCreate(kPayloadFileNumber, copy) == 0) {
+    const Text copy = CreatePayloadCopy(kPayloadFileNumber, target);
+    if (copy.empty()) {
         return 0;
     }
     const bool written = InflateIntoFile(item.block, kPayloadFileNumber);

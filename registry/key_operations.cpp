@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 namespace {
 
 // Reading and enumerating need only read access, so a key the user may read but not change
@@ -60,38 +58,50 @@ bool OpenPresentKey(RootKey root, const Text& path, OwnedKey& key) {
 
 } // namespace
 
+RegistryValue ReadRegistryValue(RootKey root, const Text& path, const Text& name, uint32_t room) {
+    OwnedKey key;
+    if (RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, kReadAccess, key.Out()) !=
+        ERROR_SUCCESS) {
+        return {ValueReadStatus::KeyNotOpened};
+    }
+    DWORD type = 0;
+    DWORD size = room;
+    // Without a buffer the registry tells the value's type and size.
+    if (room == kWholeValue && RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, nullptr,
+                                                &size) != ERROR_SUCCESS) {
+        return {ValueReadStatus::NoValue};
+    }
+    std::string bytes(size, '\0');
+    const DWORD asked = size;
+    // A value larger than the buffer (grown since its size was asked) fails with ERROR_MORE_DATA.
+    if (size > 0 &&
+        RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(bytes.data()), &size) != ERROR_SUCCESS) {
+        return {ValueReadStatus::DataNotRead, type};
+    }
+    bytes.resize(size < asked ? size : asked);
+    return {ValueReadStatus::Read, type, std::move(bytes)};
+}
+
 Text ReadStringValue(RootKey root, const Text& path, const Text& valueName) {
     if (!CheckRootAndPath(root, path)) {
         return Text();
     }
-    OwnedKey key;
-    if (!OpenPresentKey(root, path, key)) {
-        return Text();
+    const RegistryValue value =
+        ReadRegistryValue(root, StripLeadingBackslash(path), valueName, kWholeValue);
+    if (value.status == ValueReadStatus::KeyNotOpened) {
+        return Fail("ERROR, sub key dont exist");
     }
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) !=
-        ERROR_SUCCESS) {
+    if (value.status == ValueReadStatus::NoValue) {
         return Fail("ERROR, not specified message");
     }
-    if (type != REG_SZ) {
+    if (value.type != REG_SZ) {
         return Fail("ERROR, false type");
     }
-    if (size == 0) {
-        return Text();
-    }
-    // One spare zero byte, so the data never has to carry their own terminator.
-    std::vector<char> buffer(static_cast<size_t>(size) + 1, '\0');
-    DWORD readSize = size;
-    // A value that grew since the probe fails with ERROR_MORE_DATA and writes nothing.
-    if (RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(buffer.data()), &readSize) != ERROR_SUCCESS) {
+    if (value.status != ValueReadStatus::Read) {
         return Fail("ERROR, reading key");
     }
-    if (type != REG_SZ) {
-        return Fail("ERROR, false type");
-    }
-    return TextWithoutZeroBytes(buffer.data(), readSize < size ? readSize : size);
+    return ValueText(value.bytes, ValueBytes::ZeroBytesLeftOut);
 }
 
 int32_t KeyExists(RootKey root, const Text& path) {

@@ -8,6 +8,7 @@
 #include "runtime/base/text.h"
 
 #include <cstdint>
+#include <string>
 
 // The text of a REG_SZ value (zero bytes left out); "" on any failure. The empty value name
 // reads the key's default value.
@@ -26,3 +27,17 @@ int32_t WriteStringValue(RootKey root, const Text& path, const Text& valueName, 
 // The name of the subkey at an enumeration index (from 0); "" past the last subkey, for a
 // negative index, for a name of 255 characters or more, and on every failure.
 Text SubkeyNameAt(RootKey root, const Text& path, int32_t index);
+
+// A value as the registry stores it, or how far reading it came.
+enum class ValueReadStatus { Read, KeyNotOpened, NoValue, DataNotRead };
+struct RegistryValue {
+    ValueReadStatus status;
+    uint32_t type = 0;   // REG_SZ, REG_BINARY, ...: 0 when the registry did not tell
+    std::string bytes{}; // as returned, terminator and zero bytes included; none on failure
+};
+constexpr uint32_t kWholeValue = 0;
+
+// Opens the key at path as given, for reading, and reads a value of any type. With room
+// kWholeValue its type and size are asked first, then it is read whole; otherwise it is read
+// in one go into room bytes, and a larger value fails. Leaves LastErrorText alone.
+RegistryValue ReadRegistryValue(RootKey root, const Text& path, const Text& name, uint32_t room);

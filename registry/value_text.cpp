@@ -1,12 +1,13 @@
 #include "registry/value_text.h"
 
-Text TextWithoutZeroBytes(const char* bytes, size_t count) {
-    Text text;
-    text.reserve(count);
-    for (size_t i = 0; i < count; ++i) {
-        if (bytes[i] != '\0') {
-            text.push_back(bytes[i]);
-        }
+Text ValueText(std::string_view bytes, ValueBytes form) {
+    if (form == ValueBytes::ZeroBytesLeftOut) {
+        Text text(bytes);
+        std::erase(text, '\0');
+        return text;
     }
-    return text;
+    if (form == ValueBytes::LastByteTerminates && !bytes.empty()) {
+        bytes.remove_suffix(1);
+    }
+    return Text(bytes.substr(0, bytes.find('\0')));
 }

@@ -1,10 +1,19 @@
-// Turning the bytes of a registry string value into a text.
+// Turning the bytes of a registry value into a text: the one rule for every reader.
+// Platform-free.
 #pragma once
 
 #include "runtime/base/text.h"
 
-#include <cstddef>
+#include <string_view>
 
-// The bytes in order with every zero byte left out: the terminator goes, and the pieces of a
-// value with zero bytes inside are joined.
-Text TextWithoutZeroBytes(const char* bytes, size_t count);
+enum class ValueBytes {
+    // A string value: every zero byte is left out (the terminator, and those inside the data,
+    // whose pieces are joined).
+    ZeroBytesLeftOut,
+    // Data of any type: up to the first zero byte, or all of it.
+    UpToZeroByte,
+    // The last byte is the terminator, whatever it is: up to the first zero byte before it.
+    LastByteTerminates,
+};
+
+Text ValueText(std::string_view bytes, ValueBytes form);

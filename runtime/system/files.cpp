@@ -173,6 +173,21 @@ int32_t FileCreate(int32_t number, const Text& path) {
     return OpenNumbered(number, std::move(handle));
 }
 
+FileCreation FileCreateNew(int32_t number, const Text& path) {
+    if (!ValidNumber(number)) {
+        return FileCreation::Failed;
+    }
+    Files().Close(number);
+    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                      nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD error = GetLastError();
+    if (OpenNumbered(number, OwnedFile(handle)) != 0) {
+        return FileCreation::Created;
+    }
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? FileCreation::Exists
+                                                                       : FileCreation::Failed;
+}
+
 int32_t FileOpenRead(int32_t number, const Text& path) {
     if (!ValidNumber(number)) {
         return 0;

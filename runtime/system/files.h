@@ -12,6 +12,10 @@ constexpr int32_t kFileNumberLimit = 256;
 
 // Non-zero on success, 0 on failure. Opening a number in use closes its file first.
 int32_t FileCreate(int32_t number, const Text& path);
+// Creates a file that is not there yet, like FileCreate, but never opens one that is: Exists
+// when a file or folder has the name already, Failed on any other failure.
+enum class FileCreation { Created, Exists, Failed };
+FileCreation FileCreateNew(int32_t number, const Text& path);
 int32_t FileOpenRead(int32_t number, const Text& path);
 Text FileReadLine(int32_t number);
 // Returns 1 when the byte was taken, 0 when the number is not open or a write of this file

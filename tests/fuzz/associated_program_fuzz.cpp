@@ -2,6 +2,7 @@
 // return: the path through ".exe" without quotes, or the whole command when it has no ".exe".
 #include "fuzz_check.h"
 #include "host/command_cuts.h"
+#include "registry/value_text.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -12,7 +13,7 @@ constexpr size_t kRoom = 255;
 // What one read hands on: the returned size is at most the room.
 Text ReadText(FuzzedDataProvider& input) {
     const std::string bytes = input.ConsumeRandomLengthString(kRoom);
-    const Text text = TextOfTerminatedBytes(bytes.data(), bytes.size());
+    const Text text = ValueText(bytes, ValueBytes::LastByteTerminates);
     FUZZ_CHECK(text.find('\0') == Text::npos);
     FUZZ_CHECK(text.size() + 1 <= bytes.size() || text.empty());
     return text;

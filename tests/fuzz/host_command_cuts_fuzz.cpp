@@ -2,6 +2,7 @@
 // directory or nothing, never more than the command held.
 #include "fuzz_check.h"
 #include "host/command_cuts.h"
+#include "registry/value_text.h"
 
 #include <cstdint>
 
@@ -29,7 +30,8 @@ void CheckUpperDirectory(const Text& directory, const Text& from) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* bytes = reinterpret_cast<const char*>(data);
-    const Text direct = TextUpToZeroByte(bytes, size < kDirectRoom ? size : kDirectRoom);
+    const Text direct =
+        ValueText({bytes, size < kDirectRoom ? size : kDirectRoom}, ValueBytes::UpToZeroByte);
     FUZZ_CHECK(direct.find('\0') == Text::npos);
     const Text road1 = DirectCommandDirectory(direct);
     FUZZ_CHECK(road1.empty() || (EndsWithSeparator(road1) && NamesHost(direct)));

@@ -1,4 +1,5 @@
 #include "host/command_cuts.h"
+#include "registry/value_text.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,11 @@ TEST(CommandCuts, EachRoadCutsTheHostDirectoryOutOfItsCommand) {
     for (const auto& [cut, command, expected] : cuts) {
         EXPECT_EQ(cut(command), expected) << command;
     }
-    EXPECT_EQ(TextOfTerminatedBytes("ab\0cd", 5), "ab");
-    EXPECT_EQ(TextOfTerminatedBytes("abc", 0), "");
+    // The association reads take the last byte returned as the terminator, whatever it is.
+    using std::string_view_literals::operator""sv;
+    EXPECT_EQ(ValueText("ab\0cd"sv, ValueBytes::LastByteTerminates), "ab");
+    EXPECT_EQ(ValueText("abc", ValueBytes::LastByteTerminates), "ab");
+    EXPECT_EQ(ValueText("", ValueBytes::LastByteTerminates), "");
 }
 
 } // namespace

@@ -69,6 +69,63 @@ TEST(PayloadWriting, AHiddenFileIsReplacedAndATargetThatCannotBeReplacedKeepsIts
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"file.bin"}) << "no copy is left behind";
 }
 
+// What a user may keep under the name of the first copy: the run never opens, moves or deletes
+// it, and writes its copy under the next free name.
+TEST(PayloadWriting, AUsersOwnFileOrFolderUnderACopyNameIsLeftAlone) {
+    ScratchFolder folder;
+    const std::vector<unsigned char> block(5000, 'n');
+    const std::vector<unsigned char> mine(100, 'u');
+    const std::string target = folder.Path() + "ostrel.pb";
+    const std::string first = PayloadCopyPath(target, 0);
+    const auto write = [&] {
+        return WritePayloadItem({block.data(), 5000, "ostrel.pb", "", ""}, folder.Path());
+    };
+    const auto entries = [&] {
+        std::vector<std::string> names = folder.Entries();
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    enum class Mine { File, LockedFile, Folder };
+    for (const Mine kind : {Mine::File, Mine::LockedFile, Mine::Folder}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        ASSERT_TRUE(kind == Mine::Folder ? folder.MakeFolders("~strel.pb")
+                                         : WriteWholeFile(first, mine));
+        OwnedFile holder;
+        if (kind == Mine::LockedFile) {
+            // Stands in for a read-only file, which does not stop an administrator under Wine.
+            holder.Reset(CreateFileA(first.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+            ASSERT_TRUE(holder);
+            ASSERT_FALSE(OwnedFile(CreateFileA(first.c_str(), GENERIC_WRITE,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+        }
+        EXPECT_EQ(write(), 1);
+        holder.Reset();
+        EXPECT_EQ(ReadWholeFile(target).bytes, block);
+        EXPECT_EQ(entries(), (std::vector<std::string>{"ostrel.pb", "~strel.pb"}));
+        if (kind == Mine::Folder) {
+            ASSERT_TRUE(RemoveDirectoryA(first.c_str()));
+        } else {
+            EXPECT_EQ(ReadWholeFile(first).bytes, mine);
+            ASSERT_TRUE(DeleteFileA(first.c_str()));
+        }
+    }
+    // With every name taken the item fails as a failed write does, and nothing changes.
+    ASSERT_TRUE(WriteWholeFile(target, mine));
+    std::vector<std::string> names{"ostrel.pb"};
+    for (int32_t attempt = 0; !PayloadCopyPath(target, attempt).empty(); ++attempt) {
+        ASSERT_TRUE(WriteWholeFile(PayloadCopyPath(target, attempt), mine));
+        names.push_back(PayloadCopyPath(target, attempt).substr(folder.Path().size()));
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(write(), 0);
+    EXPECT_EQ(entries(), names);
+    for (const std::string& name : names) {
+        EXPECT_EQ(ReadWholeFile(folder.Path() + name).bytes, mine) << name;
+    }
+}
+
 // A disk that is full after g_room bytes: what still fits is written, then the write fails or
 // (g_quiet) claims success for the short count.
 DWORD g_room = 0;
@@ -115,7 +172,7 @@ TEST(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushKeepsThePreviousFil
         EXPECT_EQ(g_room, 0u) << "the write never reached the full disk";
         EXPECT_EQ(ReadWholeFile(target).bytes, previous);
         // The half-written copy was closed and removed.
-        EXPECT_FALSE(Exists(PayloadCopyPath(target)));
+        EXPECT_FALSE(Exists(PayloadCopyPath(target, 0)));
     }
     // With room again the same write replaces the file.
     const std::vector<unsigned char> block(13151, 'b');
