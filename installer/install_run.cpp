@@ -15,7 +15,6 @@
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
 #include "setup/setup_dialog.h"
-#include "setup/setup_result.h"
 #include "setup/version_number.h"
 
 namespace {
@@ -118,17 +117,45 @@ void CheckHost(const Text& installDirectory) {
     DirectoryCreate(installDirectory + "PureLibraries\\UserLibraries");
 }
 
+// Install, update, repair and time-stamp update write the carried files the same way.
+bool GoesOnToInstall(SetupResult result) {
+    switch (result) {
+    case SetupResult::kInstall:
+    case SetupResult::kUpdate:
+    case SetupResult::kRepair:
+    case SetupResult::kRefresh:
+        return true;
+    case SetupResult::kCancelled:
+        return false;
+    // Never returned to this installer: its request locks the uninstall option and does not
+    // allow the shortcut, so the dialog cannot offer either. Should one arrive, the run ends.
+    case SetupResult::kUninstall:
+    case SetupResult::kInstallWithShortcut:
+        return false;
+    }
+    return false;
+}
+
 void RunInstallSequence() {
     const Text hostDirectory = FindHostDirectory();
     const int32_t setupVersion = VersionNumberFromText(kSetupVersionText);
     LoadDialogPicture();
     const VersionRecord installed = ReadInstalledVersion(hostDirectory);
 
-    const int32_t choice =
-        SetupDialog(kProductTitle, setupVersion, kSetupDateText, kAuthorText, kAuthorWebAddress,
-                    kDescriptionText, installed.version, installed.date, kTopPaletteNumber,
-                    kBottomPaletteNumber, kUninstallLocked, kShortcutAllowed, kBackdropOnTop);
-    if (!IsInstallChoice(choice)) {
+    const SetupRequest request{.title = kProductTitle,
+                               .setupVersion = setupVersion,
+                               .setupDateText = kSetupDateText,
+                               .author = kAuthorText,
+                               .webAddress = kAuthorWebAddress,
+                               .agreementText = kDescriptionText,
+                               .installedVersion = installed.version,
+                               .installedDateText = installed.date,
+                               .topPaletteNumber = kTopPaletteNumber,
+                               .bottomPaletteNumber = kBottomPaletteNumber,
+                               .uninstallLocked = kUninstallLocked,
+                               .shortcutAllowed = kShortcutAllowed,
+                               .backdropOnTop = kBackdropOnTop};
+    if (!GoesOnToInstall(SetupDialog(request))) {
         return;
     }
 

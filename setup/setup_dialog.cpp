@@ -17,7 +17,6 @@
 #include "setup/option_rules.h"
 #include "setup/setup_fonts.h"
 #include "setup/setup_info_lines.h"
-#include "setup/setup_result.h"
 #include "setup/setup_state.h"
 #include "setup/side_picture.h"
 #include "setup/welcome_banner.h"
@@ -39,8 +38,8 @@ struct DialogInput {
     Text agreementText;
     int32_t installedVersion;
     int32_t installedDate;
-    int32_t uninstallLocked;
-    int32_t shortcutAllowed;
+    bool uninstallLocked;
+    bool shortcutAllowed;
 };
 
 struct DialogGadgets {
@@ -116,16 +115,16 @@ class SetupDialogRun {
         : input_(std::move(input)), fonts_(fonts) {}
 
     // Everything up to the first event wait; false when a window or gadget list failed.
-    bool Start(int32_t topColour, int32_t bottomColour, int32_t displayWidth, int32_t onTop);
-    int32_t RunLoop();
+    bool Start(int32_t topColour, int32_t bottomColour, int32_t displayWidth, bool onTop);
+    SetupResult RunLoop();
 
   private:
-    int32_t Finish(int32_t result);
-    int32_t CancelAll();
+    SetupResult Finish(SetupResult result);
+    SetupResult CancelAll();
     bool BuildDialogWindow(int32_t window);
     void UpdateChoice();
     // Handles one event; true when the dialog ends with `result`.
-    bool HandleEvent(int32_t event, int32_t& result);
+    bool HandleEvent(int32_t event, SetupResult& result);
 
     DialogInput input_;
     SetupFonts fonts_;
@@ -134,11 +133,11 @@ class SetupDialogRun {
     bool sidePicture_ = false;
     bool dialogBuilt_ = false;
     bool done_ = false;
-    int32_t choice_ = 0;
+    SetupResult choice_ = SetupResult::kCancelled;
 };
 
 bool SetupDialogRun::Start(int32_t topColour, int32_t bottomColour, int32_t displayWidth,
-                           int32_t onTop) {
+                           bool onTop) {
     if (CreateAppWindow(kBackdropWindow, 0, 0, 100, 100, "SETUP", kBackdropFlags) == 0 ||
         AttachGadgetList(AppWindowHandle(kBackdropWindow)) == nullptr) {
         return false;
@@ -152,7 +151,7 @@ bool SetupDialogRun::Start(int32_t topColour, int32_t bottomColour, int32_t disp
     sidePicture_ = PrepareSidePicture(fonts_.banner);
 
     SetAppWindowHidden(kBackdropWindow, 0);
-    SetAppWindowTopmost(kBackdropWindow, onTop >= 1 ? 1 : 0);
+    SetAppWindowTopmost(kBackdropWindow, onTop ? 1 : 0);
     state.bannerTextColour = RGB(255, 255, 255);
     state.hollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     SetAppWindowHook(BackdropColourCallback, kBackdropWindow);
@@ -191,10 +190,10 @@ bool SetupDialogRun::BuildDialogWindow(int32_t window) {
     gadgets_.uninstall = CreateOptionButton(-1, 10, 208, 110, 18, "deinstallieren");
     gadgets_.shortcutFrame = CreateGroupFrame(-1, 5, 221, 358, 37, "");
     gadgets_.shortcut = CreateCheckBox(-1, 10, 234, 200, 18, "Desktop Shortcut erstellen");
-    if (input_.uninstallLocked != 0) {
+    if (input_.uninstallLocked) {
         SetGadgetDisabled(gadgets_.uninstall, 1);
     }
-    if (input_.shortcutAllowed != 1) {
+    if (!input_.shortcutAllowed) {
         SetGadgetDisabled(gadgets_.shortcut, 1);
     }
     gadgets_.next = CreatePushButton(-1, 10, 266, 100, 24, "Weiter");
@@ -227,14 +226,14 @@ void SetupDialogRun::UpdateChoice() {
     choice_ = next.choice;
 }
 
-int32_t SetupDialogRun::Finish(int32_t result) {
+SetupResult SetupDialogRun::Finish(SetupResult result) {
     ApplyGadgetFont(-1, -1);
     SharedSetupState().typewriterCounter = 0;
     return result;
 }
 
 // Closes every window of the dialog; the setup is cancelled.
-int32_t SetupDialogRun::CancelAll() {
+SetupResult SetupDialogRun::CancelAll() {
     SetupSharedState& state = SharedSetupState();
     if (state.dialogWindow != 0 && AppWindowExists(state.dialogWindow)) {
         DestroyAppWindow(state.dialogWindow);
@@ -244,10 +243,10 @@ int32_t SetupDialogRun::CancelAll() {
     if (AppWindowExists(kBackdropWindow)) {
         DestroyAppWindow(kBackdropWindow);
     }
-    return Finish(0);
+    return Finish(SetupResult::kCancelled);
 }
 
-bool SetupDialogRun::HandleEvent(int32_t event, int32_t& result) {
+bool SetupDialogRun::HandleEvent(int32_t event, SetupResult& result) {
     SetupSharedState& state = SharedSetupState();
     if (event == kEventCloseRequest) {
         if (LastEventWindow() != kBackdropWindow) {
@@ -266,7 +265,7 @@ bool SetupDialogRun::HandleEvent(int32_t event, int32_t& result) {
     if (dialogBuilt_ && gadget == gadgets_.next) {
         SetAppWindowHidden(state.dialogWindow, 1);
         state.dialogWindow = 0;
-        if (choice_ == kSetupInstall || choice_ == kSetupInstallWithShortcut) {
+        if (choice_ == SetupResult::kInstall || choice_ == SetupResult::kInstallWithShortcut) {
             OpenAgreementWindow(agreement_);
         } else {
             dialogBuilt_ = false;
@@ -285,10 +284,10 @@ bool SetupDialogRun::HandleEvent(int32_t event, int32_t& result) {
     return false;
 }
 
-int32_t SetupDialogRun::RunLoop() {
+SetupResult SetupDialogRun::RunLoop() {
     SetupSharedState& state = SharedSetupState();
     for (;;) {
-        int32_t result = 0;
+        SetupResult result = SetupResult::kCancelled;
         if (HandleEvent(WaitForEvent(), result)) {
             return result;
         }
@@ -296,15 +295,15 @@ int32_t SetupDialogRun::RunLoop() {
         if (dialogOpen && dialogBuilt_) {
             UpdateChoice();
         } else if (dialogOpen && !BuildDialogWindow(state.dialogWindow)) {
-            return Finish(0);
+            return Finish(SetupResult::kCancelled);
         }
         if (agreement_.window != 0 && AppWindowExists(agreement_.window) && !agreement_.built &&
             !BuildAgreementWindow(agreement_, fonts_, input_.agreementText, input_.webAddress)) {
-            return Finish(0);
+            return Finish(SetupResult::kCancelled);
         }
         if (done_) {
             // A result of 0 always leaves no window of the dialog behind.
-            return choice_ == kSetupCancelled ? CancelAll() : Finish(choice_);
+            return choice_ == SetupResult::kCancelled ? CancelAll() : Finish(choice_);
         }
     }
 }
@@ -315,32 +314,29 @@ int32_t ParseDateText(const Text& text) {
 
 } // namespace
 
-int32_t SetupDialog(const Text& title, int32_t setupVersion, const Text& setupDateText,
-                    const Text& author, const Text& webAddress, const Text& agreementText,
-                    int32_t installedVersion, const Text& installedDateText,
-                    int32_t topPaletteNumber, int32_t bottomPaletteNumber, int32_t uninstallLocked,
-                    int32_t shortcutAllowed, int32_t backdropOnTop) {
-    DialogInput input{title,
-                      setupVersion,
-                      ParseDateText(setupDateText),
-                      author,
-                      webAddress,
-                      agreementText,
-                      installedVersion,
-                      ParseDateText(installedDateText),
-                      uninstallLocked,
-                      shortcutAllowed};
+SetupResult SetupDialog(const SetupRequest& request) {
+    DialogInput input{request.title,
+                      request.setupVersion,
+                      ParseDateText(request.setupDateText),
+                      request.author,
+                      request.webAddress,
+                      request.agreementText,
+                      request.installedVersion,
+                      ParseDateText(request.installedDateText),
+                      request.uninstallLocked,
+                      request.shortcutAllowed};
     CountDisplays();
     const int32_t displayWidth = DisplayWidth(0);
     SetupFonts fonts;
     if (!LoadSetupFonts(fonts)) {
-        return 0;
+        return SetupResult::kCancelled;
     }
     ApplyGadgetFont(-1, fonts.base);
     SetupDialogRun run(std::move(input), fonts);
-    if (!run.Start(ClampedPaletteColour(topPaletteNumber),
-                   ClampedPaletteColour(bottomPaletteNumber), displayWidth, backdropOnTop)) {
-        return 0;
+    if (!run.Start(ClampedPaletteColour(request.topPaletteNumber),
+                   ClampedPaletteColour(request.bottomPaletteNumber), displayWidth,
+                   request.backdropOnTop)) {
+        return SetupResult::kCancelled;
     }
     return run.RunLoop();
 }
