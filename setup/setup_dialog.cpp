@@ -325,7 +325,6 @@ SetupResult SetupDialog(const SetupRequest& request) {
                       ParseDateText(request.installedDateText),
                       request.uninstallLocked,
                       request.shortcutAllowed};
-    CountDisplays();
     const int32_t displayWidth = DisplayWidth(0);
     SetupFonts fonts;
     if (!LoadSetupFonts(fonts)) {

@@ -1,7 +1,7 @@
 #include "setup/welcome_banner.h"
 
 #include "host/host_discovery.h"
-#include "runtime/system/system_library.h"
+#include "runtime/system/shell.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/gadgets.h"
 #include "runtime/ui/window_placement.h"
@@ -33,9 +33,6 @@ int32_t MakeCreditLink(const CreditLink& link, HFONT font) {
     }
     return gadget != 0 ? gadget : -1;
 }
-
-// ShellExecute needs the shell library, which the program loads only from the system folder.
-using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 
 } // namespace
 
@@ -71,10 +68,7 @@ bool OpenCreditLink(int32_t gadget) {
     const Text browser = FindAssociatedProgram("html");
     // The browser must be able to come to the front; the backdrop stays off the top from now on.
     SetAppWindowTopmost(kBackdropWindow, 0);
-    // Kept loaded for the rest of the run: the shell may leave work of its own running in it.
-    static HMODULE shell = LoadSystemLibrary("SHELL32.DLL");
-    if (const auto execute = ProcAddress<ShellExecuteFn>(shell, "ShellExecuteA")) {
-        execute(nullptr, "Open", browser.c_str(), link->address, nullptr, SW_SHOWNORMAL);
-    }
+    // Nothing is reported when no browser is registered or it cannot start.
+    OpenWithProgram(browser, link->address);
     return true;
 }
