@@ -13,6 +13,6 @@ constexpr const char* kDescriptionText =
 // Backdrop colours (palette numbers) and the setup dialog's switches.
 constexpr int32_t kTopPaletteNumber = 241;
 constexpr int32_t kBottomPaletteNumber = 6;
-constexpr int32_t kUninstallLocked = 1;
-constexpr int32_t kShortcutAllowed = 0;
-constexpr int32_t kBackdropOnTop = 0;
+constexpr bool kUninstallLocked = true;
+constexpr bool kShortcutAllowed = false;
+constexpr bool kBackdropOnTop = false;

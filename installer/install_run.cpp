@@ -15,19 +15,16 @@
 #include "runtime/ui/events.h"
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
+#include "runtime/ui/window_placement.h"
 #include "setup/setup_dialog.h"
-#include "setup/setup_result.h"
+#include "setup/side_picture.h"
 #include "setup/version_number.h"
 
 namespace {
 
-constexpr int32_t kBackdropWindow = 0;
 constexpr int32_t kProgressWindow = 1;
 constexpr int32_t kLogField = 100;
 constexpr int32_t kFinishButton = 101;
-constexpr int32_t kDialogPicture = 1;
-constexpr int32_t kReadOnlyEditor = 2048;
-constexpr int32_t kCentredTitleBarOnly = 1;
 constexpr int32_t kStepPauseMs = 100;
 
 constexpr const char* kChooserTitle = "Wählen Sie einen Pfad aus, angezeigt wird der gefundene "
@@ -39,8 +36,8 @@ void LoadDialogPicture() {
         InflateIntoMemory(PayloadItemAt(kDialogPictureItem).block);
     // Without the picture the setup dialog falls back to one of its own.
     if (!picture.empty() &&
-        LoadImageFromMemory(kDialogPicture, picture.data(), picture.size()) != 0) {
-        ScaleImage(kDialogPicture, 110, 300);
+        LoadImageFromMemory(kSidePictureImage, picture.data(), picture.size()) != 0) {
+        ScaleImage(kSidePictureImage, kSidePictureWidth, kSidePictureHeight);
     }
 }
 
@@ -53,7 +50,8 @@ void CloseBackdrop() {
 // The progress window with its log field and finish button; false when it cannot be opened,
 // in which case the run ends without a word.
 bool OpenProgressWindow() {
-    if (CreateAppWindow(kProgressWindow, 0, 0, 300, 284, "Fortschritt ...", kCentredTitleBarOnly,
+    // Centred, with a title bar only: the run's end is the finish button.
+    if (CreateAppWindow(kProgressWindow, 0, 0, 300, 284, "Fortschritt ...", kCentreOnScreen,
                         AppWindowHandle(kBackdropWindow)) == 0) {
         CloseBackdrop();
         return false;
@@ -63,7 +61,7 @@ bool OpenProgressWindow() {
         DestroyAppWindow(kProgressWindow);
         return false;
     }
-    CreateEditorField(kLogField, 10, 10, 280, 230, kReadOnlyEditor);
+    CreateEditorField(kLogField, 10, 10, 280, 230, kEditorReadOnly);
     CreatePushButton(kFinishButton, 10, 250, 280, 24, "Fertig");
     return true;
 }
@@ -122,17 +120,45 @@ void CheckHost(const Text& installDirectory) {
     DirectoryCreate(installDirectory + "PureLibraries\\UserLibraries");
 }
 
+// Install, update, repair and time-stamp update write the carried files the same way.
+bool GoesOnToInstall(SetupResult result) {
+    switch (result) {
+    case SetupResult::kInstall:
+    case SetupResult::kUpdate:
+    case SetupResult::kRepair:
+    case SetupResult::kRefresh:
+        return true;
+    case SetupResult::kCancelled:
+        return false;
+    // Never returned to this installer: its request locks the uninstall option and does not
+    // allow the shortcut, so the dialog cannot offer either. Should one arrive, the run ends.
+    case SetupResult::kUninstall:
+    case SetupResult::kInstallWithShortcut:
+        return false;
+    }
+    return false;
+}
+
 void RunInstallSequence() {
     const Text hostDirectory = FindHostDirectory();
     const int32_t setupVersion = VersionNumberFromText(kSetupVersionText);
     LoadDialogPicture();
     const VersionRecord installed = ReadInstalledVersion(hostDirectory);
 
-    const int32_t choice =
-        SetupDialog(kProductTitle, setupVersion, kSetupDateText, kAuthorText, kAuthorWebAddress,
-                    kDescriptionText, installed.version, installed.date, kTopPaletteNumber,
-                    kBottomPaletteNumber, kUninstallLocked, kShortcutAllowed, kBackdropOnTop);
-    if (!IsInstallChoice(choice)) {
+    const SetupRequest request{.title = kProductTitle,
+                               .setupVersion = setupVersion,
+                               .setupDateText = kSetupDateText,
+                               .author = kAuthorText,
+                               .webAddress = kAuthorWebAddress,
+                               .agreementText = kDescriptionText,
+                               .installedVersion = installed.version,
+                               .installedDateText = installed.date,
+                               .topPaletteNumber = kTopPaletteNumber,
+                               .bottomPaletteNumber = kBottomPaletteNumber,
+                               .uninstallLocked = kUninstallLocked,
+                               .shortcutAllowed = kShortcutAllowed,
+                               .backdropOnTop = kBackdropOnTop};
+    if (!GoesOnToInstall(SetupDialog(request))) {
         return;
     }
 

@@ -1,7 +1,5 @@
 #include "setup/option_rules.h"
 
-#include "setup/setup_result.h"
-
 namespace {
 
 constexpr int32_t kRepairWidth = 340;
@@ -17,20 +15,20 @@ SetupOffer BlockedOffer(int32_t message) {
     return offer;
 }
 
-int32_t UpdateChoiceFromCaption(const Text& caption) {
+SetupResult UpdateChoiceFromCaption(const Text& caption) {
     if (TextEquals(TextLeft(caption, 10), "reparieren")) {
-        return kSetupRepair;
+        return SetupResult::kRepair;
     }
     if (TextEquals(TextLeft(caption, 13), "aktualisieren")) {
-        return kSetupRefresh;
+        return SetupResult::kRefresh;
     }
-    return kSetupUpdate;
+    return SetupResult::kUpdate;
 }
 
 } // namespace
 
 SetupOffer DecideSetupOffer(int32_t setupVersion, int32_t installedVersion, int32_t setupDate,
-                            int32_t installedDate, int32_t uninstallLocked) {
+                            int32_t installedDate, bool uninstallLocked) {
     SetupOffer offer;
     if (installedVersion == 0 || installedDate == 0) {
         offer.updateEnabled = false;
@@ -38,7 +36,7 @@ SetupOffer DecideSetupOffer(int32_t setupVersion, int32_t installedVersion, int3
         return offer;
     }
     offer.installEnabled = false;
-    offer.uninstallEnabled = uninstallLocked == 0;
+    offer.uninstallEnabled = !uninstallLocked;
     if (installedVersion == setupVersion) {
         if (installedDate > setupDate) {
             return BlockedOffer(1);
@@ -57,15 +55,15 @@ SetupOffer DecideSetupOffer(int32_t setupVersion, int32_t installedVersion, int3
     return offer;
 }
 
-SetupChoiceState UpdateSetupChoice(SelectedOption selected, int32_t shortcutAllowed,
+SetupChoiceState UpdateSetupChoice(SelectedOption selected, bool shortcutAllowed,
                                    bool shortcutTicked, const Text& updateCaption) {
     SetupChoiceState state;
     switch (selected) {
     case SelectedOption::kInstall:
         state.nextEnabled = true;
-        // Only flag 1 enables the box; otherwise it stays disabled as the dialog built it.
-        state.shortcutEnabled = shortcutAllowed == 1;
-        state.choice = shortcutTicked ? kSetupInstallWithShortcut : kSetupInstall;
+        // Without the permission the box stays disabled as the dialog built it.
+        state.shortcutEnabled = shortcutAllowed;
+        state.choice = shortcutTicked ? SetupResult::kInstallWithShortcut : SetupResult::kInstall;
         break;
     case SelectedOption::kUpdate:
         state.nextEnabled = true;
@@ -73,11 +71,11 @@ SetupChoiceState UpdateSetupChoice(SelectedOption selected, int32_t shortcutAllo
         break;
     case SelectedOption::kUninstall:
         state.nextEnabled = true;
-        state.choice = kSetupUninstall;
+        state.choice = SetupResult::kUninstall;
         break;
     case SelectedOption::kNone:
         state.clearShortcutTick = true;
-        state.choice = kSetupCancelled;
+        state.choice = SetupResult::kCancelled;
         break;
     }
     return state;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "runtime/base/text.h"
+#include "setup/setup_result.h"
 
 #include <cstdint>
 
@@ -40,7 +41,7 @@ struct SetupOffer {
 // Versions are version numbers (0 = none installed); dates are date values (0 = no date text,
 // -1 = a text that is no valid date). A copy counts as installed only with a version and a date.
 SetupOffer DecideSetupOffer(int32_t setupVersion, int32_t installedVersion, int32_t setupDate,
-                            int32_t installedDate, int32_t uninstallLocked);
+                            int32_t installedDate, bool uninstallLocked);
 
 // The option gadgets form one group, so at most one of them is selected.
 enum class SelectedOption { kNone, kInstall, kUpdate, kUninstall };
@@ -49,10 +50,10 @@ struct SetupChoiceState {
     bool nextEnabled = false; // "Weiter"
     bool shortcutEnabled = false;
     bool clearShortcutTick = false;
-    int32_t choice = 0; // the setup result "Weiter" would give
+    SetupResult choice = SetupResult::kCancelled; // what "Weiter" would give
 };
 
 // Run after every event of the dialog. The shortcut tick survives a switch to another option,
 // so going back to the install option gives the shortcut choice again.
-SetupChoiceState UpdateSetupChoice(SelectedOption selected, int32_t shortcutAllowed,
+SetupChoiceState UpdateSetupChoice(SelectedOption selected, bool shortcutAllowed,
                                    bool shortcutTicked, const Text& updateCaption);

@@ -3,14 +3,30 @@
 #pragma once
 
 #include "runtime/base/text.h"
+#include "setup/backdrop_window.h"
+#include "setup/setup_result.h"
 
 #include <cstdint>
 
-// Returns the setup result (0 cancelled, 1 install, 2 update, 3 repair, 4 time-stamp update,
-// 5 uninstall, 6 install with shortcut). With a choice the backdrop, window 0, stays open for
-// the caller's later windows; with 0 every window of the dialog is closed.
-int32_t SetupDialog(const Text& title, int32_t setupVersion, const Text& setupDateText,
-                    const Text& author, const Text& webAddress, const Text& agreementText,
-                    int32_t installedVersion, const Text& installedDateText,
-                    int32_t topPaletteNumber, int32_t bottomPaletteNumber, int32_t uninstallLocked,
-                    int32_t shortcutAllowed, int32_t backdropOnTop);
+// What the setup carries, what is installed, and how the dialog looks and behaves.
+struct SetupRequest {
+    Text title;
+    int32_t setupVersion = 0;
+    Text setupDateText;
+    Text author;
+    Text webAddress;
+    Text agreementText;
+    int32_t installedVersion = 0; // 0: none recorded
+    Text installedDateText;       // empty: none recorded
+    int32_t topPaletteNumber = 0; // backdrop colours, clamped to 0..255
+    int32_t bottomPaletteNumber = 0;
+    bool uninstallLocked = false; // the uninstall option stays disabled
+    bool shortcutAllowed = false; // the install option may enable the shortcut check box
+    bool backdropOnTop = false;   // the backdrop stays above other windows
+};
+
+// Runs the dialog's own event loop until the user decides. With a choice the backdrop
+// (kBackdropWindow) stays open for the caller's later windows; with kCancelled every window of
+// the dialog is closed. The caller may load the side picture beforehand (kSidePictureImage of
+// setup/side_picture.h).
+SetupResult SetupDialog(const SetupRequest& request);

@@ -4,7 +4,6 @@
 #include "fuzz_check.h"
 #include "runtime/base/dates.h"
 #include "setup/option_rules.h"
-#include "setup/setup_result.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -13,9 +12,9 @@
 namespace {
 
 void CheckChoice(SelectedOption option, const char* caption) {
-    const SetupChoiceState state = UpdateSetupChoice(option, 0, false, caption);
+    const SetupChoiceState state = UpdateSetupChoice(option, false, false, caption);
     FUZZ_CHECK(state.nextEnabled && !state.shortcutEnabled);
-    FUZZ_CHECK(state.choice >= kSetupInstall && state.choice <= kSetupRefresh);
+    FUZZ_CHECK(state.choice >= SetupResult::kInstall && state.choice <= SetupResult::kRefresh);
 }
 
 } // namespace
@@ -25,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t setupVersion = input.ConsumeIntegral<int32_t>();
     const int32_t installedVersion = input.ConsumeIntegral<int32_t>();
     const int32_t setupDate = input.ConsumeIntegral<int32_t>();
-    const int32_t uninstallLocked = input.ConsumeBool() ? 1 : input.ConsumeIntegral<int32_t>();
-    const int32_t shortcutAllowed = input.ConsumeIntegral<int32_t>();
+    const bool uninstallLocked = input.ConsumeBool();
+    const bool shortcutAllowed = input.ConsumeBool();
     const bool ticked = input.ConsumeBool();
     const auto selected =
         input.PickValueInArray({SelectedOption::kNone, SelectedOption::kInstall,
@@ -46,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         FUZZ_CHECK(offer.blockText[0] == '\0');
         FUZZ_CHECK(offer.updateEnabled == known);
-        FUZZ_CHECK(offer.uninstallEnabled == (known && uninstallLocked == 0));
+        FUZZ_CHECK(offer.uninstallEnabled == (known && !uninstallLocked));
     }
     FUZZ_CHECK((offer.updateCaption == nullptr) == (offer.updateWidth == 0));
     if (offer.installEnabled) {
@@ -59,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const SetupChoiceState state = UpdateSetupChoice(selected, shortcutAllowed, ticked, caption);
     FUZZ_CHECK(state.nextEnabled == (selected != SelectedOption::kNone));
-    FUZZ_CHECK(state.choice >= kSetupCancelled && state.choice <= kSetupInstallWithShortcut);
-    FUZZ_CHECK(!state.shortcutEnabled ||
-               (selected == SelectedOption::kInstall && shortcutAllowed == 1));
+    FUZZ_CHECK(state.choice >= SetupResult::kCancelled &&
+               state.choice <= SetupResult::kInstallWithShortcut);
+    FUZZ_CHECK(!state.shortcutEnabled || (selected == SelectedOption::kInstall && shortcutAllowed));
     FUZZ_CHECK(state.clearShortcutTick == (selected == SelectedOption::kNone));
     return 0;
 }

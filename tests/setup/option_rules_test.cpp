@@ -52,21 +52,23 @@ TEST(OptionRules, InstalledStateDecidesOfferCaptionAndBlock) {
         {"nothing recorded, later date", 0, kLaterDate, true, false, false, nullptr, 0, 0, 0},
     };
     for (const OfferCase& c : cases) {
-        for (const int32_t locked : {0, 1}) {
+        for (const bool locked : {false, true}) {
             SCOPED_TRACE(testing::Message() << c.name << ", uninstall locked " << locked);
             const SetupOffer offer = DecideSetupOffer(kSetupVersion, c.installedVersion, kSetupDate,
                                                       c.installedDate, locked);
             EXPECT_EQ(offer.installEnabled, c.install);
             EXPECT_EQ(offer.updateEnabled, c.update);
-            EXPECT_EQ(offer.uninstallEnabled, c.uninstallWhenUnlocked && locked == 0);
+            EXPECT_EQ(offer.uninstallEnabled, c.uninstallWhenUnlocked && !locked);
             EXPECT_STREQ(offer.updateCaption, c.caption);
             EXPECT_EQ(offer.updateWidth, c.width);
             EXPECT_EQ(offer.blockMessage, c.message);
             EXPECT_EQ(offer.blockText[0] == '\0', c.message == 0);
             if (offer.updateEnabled) {
                 const Text caption = offer.updateCaption ? offer.updateCaption : kUpdateCaption;
-                EXPECT_EQ(UpdateSetupChoice(SelectedOption::kUpdate, 0, false, caption).choice,
-                          c.updateGives);
+                EXPECT_EQ(
+                    static_cast<int32_t>(
+                        UpdateSetupChoice(SelectedOption::kUpdate, false, false, caption).choice),
+                    c.updateGives);
             }
         }
     }
@@ -84,12 +86,13 @@ TEST(OptionRules, BlockMessagesReadAsShownToTheUser) {
                    tail},
     };
     for (const auto& [installedVersion, text] : messages) {
-        EXPECT_EQ(
-            DecideSetupOffer(kSetupVersion, installedVersion, kSetupDate, kLaterDate, 1).blockText,
-            text);
+        EXPECT_EQ(DecideSetupOffer(kSetupVersion, installedVersion, kSetupDate, kLaterDate, true)
+                      .blockText,
+                  text);
     }
     // The dialog shows Windows-1252 bytes: one byte per umlaut.
-    const Text older = DecideSetupOffer(kSetupVersion, 1007, kSetupDate, kSetupDate, 1).blockText;
+    const Text older =
+        DecideSetupOffer(kSetupVersion, 1007, kSetupDate, kSetupDate, true).blockText;
     const size_t at = older.find("lter als");
     ASSERT_NE(at, Text::npos);
     EXPECT_EQ(static_cast<unsigned char>(older[at - 1]), 0xE4);
@@ -99,7 +102,7 @@ TEST(OptionRules, BlockMessagesReadAsShownToTheUser) {
 TEST(OptionRules, SelectionGivesChoiceAndSwitchesWeiterAndShortcut) {
     struct ChoiceCase {
         SelectedOption selected;
-        int32_t shortcutAllowed;
+        bool shortcutAllowed;
         bool ticked;
         const char* caption;
         bool next;
@@ -108,19 +111,19 @@ TEST(OptionRules, SelectionGivesChoiceAndSwitchesWeiterAndShortcut) {
         int32_t choice;
     };
     const ChoiceCase cases[] = {
-        {SelectedOption::kNone, 1, true, kUpdateCaption, false, false, true, 0},
-        {SelectedOption::kInstall, 1, false, kUpdateCaption, true, true, false, 1},
-        {SelectedOption::kInstall, 1, true, kUpdateCaption, true, true, false, 6},
-        {SelectedOption::kInstall, 0, false, kUpdateCaption, true, false, false, 1},
-        {SelectedOption::kInstall, 2, false, kUpdateCaption, true, false, false, 1},
-        {SelectedOption::kUpdate, 1, true, kUpdateCaption, true, false, false, 2},
-        {SelectedOption::kUpdate, 0, false, kRepairCaption, true, false, false, 3},
-        {SelectedOption::kUpdate, 0, false, kRefreshCaption, true, false, false, 4},
-        {SelectedOption::kUpdate, 0, false, "reparieren", true, false, false, 3},
-        {SelectedOption::kUpdate, 0, false, "Reparieren (Setup-Version)", true, false, false, 2},
-        {SelectedOption::kUpdate, 0, false, "reparier", true, false, false, 2},
-        {SelectedOption::kUpdate, 0, false, "aktualisiere", true, false, false, 2},
-        {SelectedOption::kUninstall, 1, true, kUpdateCaption, true, false, false, 5},
+        {SelectedOption::kNone, true, true, kUpdateCaption, false, false, true, 0},
+        {SelectedOption::kInstall, true, false, kUpdateCaption, true, true, false, 1},
+        {SelectedOption::kInstall, true, true, kUpdateCaption, true, true, false, 6},
+        {SelectedOption::kInstall, false, false, kUpdateCaption, true, false, false, 1},
+        {SelectedOption::kUpdate, true, true, kUpdateCaption, true, false, false, 2},
+        {SelectedOption::kUpdate, false, false, kRepairCaption, true, false, false, 3},
+        {SelectedOption::kUpdate, false, false, kRefreshCaption, true, false, false, 4},
+        {SelectedOption::kUpdate, false, false, "reparieren", true, false, false, 3},
+        {SelectedOption::kUpdate, false, false, "Reparieren (Setup-Version)", true, false, false,
+         2},
+        {SelectedOption::kUpdate, false, false, "reparier", true, false, false, 2},
+        {SelectedOption::kUpdate, false, false, "aktualisiere", true, false, false, 2},
+        {SelectedOption::kUninstall, true, true, kUpdateCaption, true, false, false, 5},
     };
     for (const ChoiceCase& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -130,7 +133,7 @@ TEST(OptionRules, SelectionGivesChoiceAndSwitchesWeiterAndShortcut) {
         EXPECT_EQ(state.nextEnabled, c.next);
         EXPECT_EQ(state.shortcutEnabled, c.shortcut);
         EXPECT_EQ(state.clearShortcutTick, c.clearTick);
-        EXPECT_EQ(state.choice, c.choice);
+        EXPECT_EQ(static_cast<int32_t>(state.choice), c.choice);
     }
 }
 
@@ -138,20 +141,20 @@ TEST(OptionRules, ShortcutTickSurvivesAVisitToTheUpdateOption) {
     // The user selects install, ticks the box, tries update and comes back to install.
     bool ticked = false;
     const auto Pass = [&ticked](SelectedOption selected) {
-        const SetupChoiceState state = UpdateSetupChoice(selected, 1, ticked, kUpdateCaption);
+        const SetupChoiceState state = UpdateSetupChoice(selected, true, ticked, kUpdateCaption);
         if (state.clearShortcutTick) {
             ticked = false;
         }
         return state;
     };
-    EXPECT_EQ(Pass(SelectedOption::kInstall).choice, 1);
+    EXPECT_EQ(Pass(SelectedOption::kInstall).choice, SetupResult::kInstall);
     ticked = true;
-    EXPECT_EQ(Pass(SelectedOption::kInstall).choice, 6);
+    EXPECT_EQ(Pass(SelectedOption::kInstall).choice, SetupResult::kInstallWithShortcut);
     const SetupChoiceState onUpdate = Pass(SelectedOption::kUpdate);
-    EXPECT_EQ(onUpdate.choice, 2);
+    EXPECT_EQ(onUpdate.choice, SetupResult::kUpdate);
     EXPECT_FALSE(onUpdate.shortcutEnabled);
     EXPECT_TRUE(ticked);
     const SetupChoiceState back = Pass(SelectedOption::kInstall);
-    EXPECT_EQ(back.choice, 6);
+    EXPECT_EQ(back.choice, SetupResult::kInstallWithShortcut);
     EXPECT_TRUE(back.shortcutEnabled);
 }

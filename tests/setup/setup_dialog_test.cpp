@@ -97,13 +97,13 @@ void PlayUser(const Answer& answer, Seen& seen) {
         FindDescendant(agreement, "Button", answer.acceptAgreement ? "Akzeptieren" : "Abbruch"));
 }
 
-int32_t RunDialog(int32_t installedVersion, const char* installedDate, const Answer& answer,
-                  Seen& seen) {
+SetupResult RunDialog(int32_t installedVersion, const char* installedDate, const Answer& answer,
+                      Seen& seen) {
     std::thread user([&] { PlayUser(answer, seen); });
-    const int32_t result =
-        SetupDialog(kProductTitle, 1006, kSetupDateText, kAuthorText, kAuthorWebAddress,
-                    kDescriptionText, installedVersion, installedDate, kTopPaletteNumber,
-                    kBottomPaletteNumber, kUninstallLocked, kShortcutAllowed, kBackdropOnTop);
+    const SetupResult result =
+        SetupDialog({kProductTitle, 1006, kSetupDateText, kAuthorText, kAuthorWebAddress,
+                     kDescriptionText, installedVersion, installedDate, kTopPaletteNumber,
+                     kBottomPaletteNumber, kUninstallLocked, kShortcutAllowed, kBackdropOnTop});
     user.join();
     return result;
 }
@@ -134,20 +134,21 @@ struct OfferCase {
     int32_t installedVersion;
     const char* installedDate;
     const char* option;
-    int32_t result;
+    SetupResult result;
     const char* installedLines;
 };
 
 TEST_F(SetupDialogTest, OffersTheFittingActionAndReturnsItsResult) {
     const OfferCase cases[] = {
-        {0, "", "installieren", 1,
+        {0, "", "installieren", SetupResult::kInstall,
          "Installierte Version\t: nicht angegeben / installiert\nVersionsdatum\t\t:"},
-        {1006, "", "installieren", 1, "Installierte Version\t: 000.001.006\nVersionsdatum\t\t:"},
-        {1005, "01.06.2007", "UpDate installieren", 2,
+        {1006, "", "installieren", SetupResult::kInstall,
+         "Installierte Version\t: 000.001.006\nVersionsdatum\t\t:"},
+        {1005, "01.06.2007", "UpDate installieren", SetupResult::kUpdate,
          "Installierte Version\t: 000.001.005\nVersionsdatum\t\t: 01.06.2007"},
-        {1006, "12.07.2007", kRepairCaption, 3,
+        {1006, "12.07.2007", kRepairCaption, SetupResult::kRepair,
          "Installierte Version\t: 000.001.006\nVersionsdatum\t\t: 12.07.2007"},
-        {1006, "11.07.2007", kRefreshCaption, 4,
+        {1006, "11.07.2007", kRefreshCaption, SetupResult::kRefresh,
          "Installierte Version\t: 000.001.006\nVersionsdatum\t\t: 11.07.2007"},
     };
     for (const OfferCase& offer : cases) {
@@ -163,7 +164,7 @@ TEST_F(SetupDialogTest, OffersTheFittingActionAndReturnsItsResult) {
         // A choice leaves the backdrop open for the installer's later windows.
         EXPECT_TRUE(AppWindowExists(0));
         EXPECT_TRUE(IsWindowVisible(AppWindowHandle(0)));
-        EXPECT_EQ(seen.agreementText.empty(), offer.result != 1);
+        EXPECT_EQ(seen.agreementText.empty(), offer.result != SetupResult::kInstall);
         DestroyAppWindow(0);
         LoadCarriedPicture();
     }
@@ -171,7 +172,7 @@ TEST_F(SetupDialogTest, OffersTheFittingActionAndReturnsItsResult) {
 
 TEST_F(SetupDialogTest, AFreshInstallGoesThroughTheAgreement) {
     Seen seen;
-    EXPECT_EQ(RunDialog(0, "", {"installieren", true}, seen), 1);
+    EXPECT_EQ(RunDialog(0, "", {"installieren", true}, seen), SetupResult::kInstall);
     EXPECT_EQ(seen.agreementText, "UserLibrary für die Windowsversion von PureBasic\n"
                                   "PB-Versionen: 4.00, 4.01, 4.02");
     EXPECT_EQ(seen.agreementIntro.find("Diese Programm ist unter deutschem Recht entstanden. "
@@ -183,7 +184,7 @@ TEST_F(SetupDialogTest, AFreshInstallGoesThroughTheAgreement) {
     DestroyAppWindow(0);
 
     Seen refused;
-    EXPECT_EQ(RunDialog(0, "", {"installieren", false}, refused), 0);
+    EXPECT_EQ(RunDialog(0, "", {"installieren", false}, refused), SetupResult::kCancelled);
     EXPECT_TRUE(NoSetupWindowLeft());
 }
 
@@ -206,7 +207,8 @@ TEST_F(SetupDialogTest, BlockedSetupShowsItsMessageAndEndsOnlyWithAbbruch) {
     for (const auto& blocked : cases) {
         SCOPED_TRACE(blocked.version);
         Seen seen;
-        EXPECT_EQ(RunDialog(blocked.version, blocked.date, {nullptr}, seen), 0);
+        EXPECT_EQ(RunDialog(blocked.version, blocked.date, {nullptr}, seen),
+                  SetupResult::kCancelled);
         const std::string version = "000.001.00" + std::to_string(blocked.version % 10);
         EXPECT_EQ(driver::NormaliseLineEnds(seen.lines),
                   Lines("Installierte Version\t: " + version,
@@ -222,12 +224,12 @@ TEST_F(SetupDialogTest, ClosingTheBackdropWhileTheLineIsTypedCancelsEverything) 
         HWND backdrop = Require(driver::WaitForWindow("", "SETUP"), "setup backdrop");
         PostMessageA(backdrop, WM_CLOSE, 0, 0);
     });
-    const int32_t result =
-        SetupDialog(kProductTitle, 1006, kSetupDateText, kAuthorText, kAuthorWebAddress,
-                    kDescriptionText, 0, "", kTopPaletteNumber, kBottomPaletteNumber,
-                    kUninstallLocked, kShortcutAllowed, kBackdropOnTop);
+    const SetupResult result =
+        SetupDialog({kProductTitle, 1006, kSetupDateText, kAuthorText, kAuthorWebAddress,
+                     kDescriptionText, 0, "", kTopPaletteNumber, kBottomPaletteNumber,
+                     kUninstallLocked, kShortcutAllowed, kBackdropOnTop});
     user.join();
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(result, SetupResult::kCancelled);
     EXPECT_TRUE(NoSetupWindowLeft());
 }
 
@@ -238,7 +240,7 @@ TEST_F(SetupDialogTest, WithoutACarriedPictureTheGradientStandsInAndTheFooterSta
             ReleaseAllImages();
         }
         Seen seen;
-        EXPECT_EQ(RunDialog(1006, "12.07.2007", {kRepairCaption}, seen), 3);
+        EXPECT_EQ(RunDialog(1006, "12.07.2007", {kRepairCaption}, seen), SetupResult::kRepair);
         EXPECT_TRUE(seen.sidePictureIsBitmap);
         EXPECT_EQ(seen.footerX, 0);
         ASSERT_TRUE(ImageExists(1));
@@ -268,7 +270,7 @@ TEST_F(SetupDialogTest, FontsAreScaledToTheDesktopResolution) {
     const Sizes sizes = dpi == 120 ? Sizes{6, 19, 8, 6} : Sizes{8, 24, 10, 7};
 
     Seen seen;
-    EXPECT_EQ(RunDialog(1006, "12.07.2007", {kRepairCaption}, seen), 3);
+    EXPECT_EQ(RunDialog(1006, "12.07.2007", {kRepairCaption}, seen), SetupResult::kRepair);
     DestroyAppWindow(0);
     EXPECT_EQ(seen.baseFont.lfHeight, -MulDiv(sizes.base, dpi, 72));
     EXPECT_EQ(seen.bannerFont.lfHeight, -MulDiv(sizes.banner, dpi, 72));
