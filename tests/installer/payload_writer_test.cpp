@@ -77,9 +77,9 @@ TEST(PayloadWriting, AUsersOwnFileOrFolderUnderACopyNameIsLeftAlone) {
     const std::vector<unsigned char> mine(100, 'u');
     const std::string target = folder.Path() + "ostrel.pb";
     const std::string first = PayloadCopyPath(target, 0);
-    const auto write = [&] {
-        return WritePayloadItem({block.data(), 5000, "ostrel.pb", "", ""}, folder.Path());
-    };
+    std::vector<unsigned char> stored;
+    const PayloadItem item = ItemWritingTo("ostrel.pb", Packed(block, stored));
+    const auto write = [&] { return WritePayloadItem(item, folder.Path()); };
     const auto entries = [&] {
         std::vector<std::string> names = folder.Entries();
         std::sort(names.begin(), names.end());
