@@ -112,7 +112,8 @@ int32_t CreateAppWindow(int32_t number, int32_t x, int32_t y, int32_t innerWidth
         return 0;
     }
     PurgeDestroyedGadgets();
-    const std::string className = "QuorrelWindow" + std::to_string(++g_classCounter);
+    const std::string className =
+        "QuorrelWindow" + IntToText(static_cast<int32_t>(++g_classCounter));
     OwnedWindowClass windowClass = RegisterOwnClass(className);
     if (!windowClass) {
         return 0;

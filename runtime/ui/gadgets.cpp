@@ -51,10 +51,15 @@ int32_t CreateGadget(int32_t number, const GadgetBlueprint& blueprint, const Tex
 
 constexpr DWORD kChildVisible = WS_CHILD | WS_VISIBLE;
 
-void ReplaceAll(Text& text, const Text& from, const Text& to) {
-    for (size_t at = text.find(from); at != Text::npos; at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
+// A CR LF pair of the text as read becomes its CR alone.
+void DropLineFeedsAfterReturns(Text& text) {
+    size_t kept = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n' || i == 0 || text[i - 1] != '\r') {
+            text[kept++] = text[i];
+        }
     }
+    text.resize(kept);
 }
 
 } // namespace
@@ -184,7 +189,7 @@ Text ReadGadgetText(int32_t gadget) {
     text.resize(
         static_cast<size_t>(GetWindowTextA(handle, text.data(), static_cast<int>(text.size()))));
     if (found->kind == GadgetKind::Editor) {
-        ReplaceAll(text, "\r\n", "\r");
+        DropLineFeedsAfterReturns(text);
     }
     return text;
 }

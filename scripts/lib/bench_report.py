@@ -12,6 +12,7 @@ KIB = 1024
 MIB = 1024 * 1024
 ARCH_NAMES = {"win32": "i686 (32-bit Wine)", "win64": "x86_64 (64-bit Wine)"}
 FILE_BUFFER = 4096  # the file service's write buffer
+WHOLE_LIMIT = 150_000  # bytes the whole shipped exe may take
 PART_NAMES = {
     "comctl32.dll": "common controls",
     "shell32.dll": "shell",
@@ -45,6 +46,10 @@ def ms(values):
 def ratio(values):
     med, low, high = spread(values)
     return f"{med:.2f} ({low:.2f}-{high:.2f})"
+
+
+def percent(part, whole):
+    return f"{100 * part / whole:.0f} %" if whole else "-"
 
 
 def size(n):
@@ -108,6 +113,25 @@ class Results:
             values = pairs(words[2:])
             self.parts[words[0]][values["name"]] = (int(values["added"]), float(values["ms"]))
         self.timed = self.machine.get("timed", "win64").split()
+        # blocks[arch] = [(name, inflated, stored, crc32)], from the build's payload-blocks.tsv
+        self.blocks = {}
+        for arch in ("win32", "win64"):
+            lines = read_lines(folder, f"payload-blocks-{arch}.tsv")[1:]
+            rows = [(line.split("\t") if "\t" in line else line.split())[:4]
+                    for line in lines if line.strip()]
+            if rows:
+                self.blocks[arch] = [(n, int(i), int(st), c) for n, i, st, c in rows]
+        # seal[arch] = (first check in ms, intact, [ms per check of each round])
+        self.seal = {}
+        for line in read_lines(folder, "seal.txt"):
+            words = line.split()
+            values = pairs(words[1:])
+            first, intact, rounds = self.seal.get(words[0], (None, None, []))
+            if "first_check_ms" in values:
+                first, intact = float(values["first_check_ms"]), values["intact"] == "1"
+            elif "check_ms" in values:
+                rounds.append(float(values["check_ms"]))
+            self.seal[words[0]] = (first, intact, rounds)
 
     def column(self, arch, label, key):
         return [r[key] for r in self.launches[arch][label]]
@@ -129,37 +153,58 @@ def build(results):
     carried = sum(r.installed.values()) + sum(r.shown.values())
     installed = sum(r.installed.values())
 
-    # Sizes.
+    # Sizes. The carried bytes are counted as the build stores them (payload-blocks.tsv), or at
+    # the files' own sizes where the build does not say.
+    def stored(arch):
+        blocks = r.blocks.get(arch) or next(iter(r.blocks.values()), None)
+        return sum(b[2] for b in blocks) if blocks else carried
+
     exe32 = r.sizes["win32_exe"]
-    overhead32 = exe32 - carried
+    stored32 = stored("win32")
+    overhead32 = exe32 - stored32
     limit, aim = 160 * KIB, 91_136
-    rows.append(("Shipped exe", "i686", size(exe32), "-", "-"))
-    rows.append(("Carried files in it (5 installed + side picture)", "i686",
-                 f"{carried:,} B ({installed:,} + {sum(r.shown.values()):,})", "-", "-"))
-    rows.append(("Own overhead (exe - carried files)", "i686", size(overhead32),
-                 f"<= 160 KiB; aim < 89 KiB (91,136 B)",
-                 verdict(overhead32 <= limit) + (", aim not met" if overhead32 >= aim else ", aim met")))
     peer = r.sizes["peer-x86"]
     peer_bare = r.sizes["peer-x86-nofiles"]
+    rows.append(("Shipped exe", "i686", size(exe32), "-", "-"))
+    rows.append(("Shipped exe / NSIS peer's installer", "i686 / x86",
+                 f"{exe32 / peer:.2f} ({exe32:,} / {peer:,} B)",
+                 f"<= {WHOLE_LIMIT:,} B; aim <= the peer's",
+                 verdict(exe32 <= WHOLE_LIMIT) + (", aim met" if exe32 <= peer else ", aim not met")))
+    if "win32" in r.blocks:
+        inflated = sum(b[1] for b in r.blocks["win32"])
+        rows.append(("Carried blocks in it: stored / inflated (5 installed + side picture)", "i686",
+                     f"{stored32:,} / {inflated:,} B ({percent(stored32, inflated)})", "-", "-"))
+    else:
+        rows.append(("Carried files in it, stored as they are (5 installed + side picture)", "i686",
+                     f"{carried:,} B ({installed:,} + {sum(r.shown.values()):,})", "-", "-"))
+    rows.append(("Own overhead (exe - carried bytes)", "i686", size(overhead32),
+                 f"<= 160 KiB; aim < 89 KiB (91,136 B)",
+                 verdict(overhead32 <= limit) + (", aim not met" if overhead32 >= aim else ", aim met")))
     rows.append(("NSIS peer: installer / without files / stub", "x86",
                  f"{peer:,} / {peer_bare:,} / {r.sizes['nsis_stub_x86']:,} B", "-", "-"))
     exe64 = r.sizes["win64_exe"]
     rows.append(("64-bit exe / own overhead", "x86_64",
-                 f"{exe64:,} / {exe64 - carried:,} B", "-", "-"))
+                 f"{exe64:,} / {exe64 - stored('win64'):,} B", "-", "-"))
+    if exe32 > peer:
+        how = ("compressed block by block" if stored32 < carried else "stored as they are")
+        notes.append(
+            f"**Whole installer against the NSIS peer.** The shipped exe is {exe32 - peer:,} "
+            f"bytes larger than the peer's installer. Carried bytes: {stored32:,} here "
+            f"({how}), {peer - peer_bare:,} in the peer (the five installed files in one solid "
+            f"LZMA stream; it has no side picture). Own overhead: {overhead32:,} here, "
+            f"{peer_bare:,} in the peer.")
     if limit >= overhead32 > aim:
         sections = r.sections["win32"]
         notes.append(
             f"**Own overhead against the aim.** The {overhead32:,} bytes beside the carried "
-            f"files are the installer's own code (.text {sections.get('.text', 0):,} bytes: the "
+            f"bytes are the installer's own code (.text {sections.get('.text', 0):,} bytes: the "
             f"runtime of numbered windows, gadgets, files and images, the registry toolkit, "
-            f"host discovery, the setup front end and the install run, built for size, without "
-            f"exceptions or type information, unused sections dropped), its icon and version "
-            f"resources (.rsrc {sections.get('.rsrc', 0):,}), import tables (.idata "
-            f"{sections.get('.idata', 0):,}), relocations for address-space randomisation "
-            f"(.reloc {sections.get('.reloc', 0):,}) and the C runtime's start-up. The C++ "
-            f"library adds only its container helpers. Getting below the NSIS stub would take "
-            f"rewriting the text type and tables without the standard library, or a smaller "
-            f"icon, which changes what the user sees.")
+            f"host discovery, the setup front end and the install run, built for size and "
+            f"optimised as a whole at link time, without exceptions or type information), its "
+            f"icon, manifest and version resources (.rsrc {sections.get('.rsrc', 0):,}), import "
+            f"tables (.idata {sections.get('.idata', 0):,}), relocations for address-space "
+            f"randomisation (.reloc {sections.get('.reloc', 0):,}) and the C runtime's start-up. "
+            f"`build/bench/code-size.txt` (from `scripts/code-size`) names the largest pieces.")
     if overhead32 > limit:
         sections = r.sections["win32"]
         debug = sum(v for k, v in sections.items() if k.startswith(".debug"))
@@ -257,6 +302,24 @@ def build(results):
                 f"program itself grows by {statistics.median(full_screen):.1f} MiB. Working "
                 f"set of the in-process run of the whole installer by stage: {stage_text}.")
 
+    peaks = {arch: statistics.median(r.column(arch, "setup", "peak_working_set")) / MIB
+             for arch in ("win32", "win64") if r.launches[arch]["setup"]}
+    if len(peaks) == 2:
+        rows.append(("Peak working set: 32-bit / 64-bit build", "i686 / x86_64",
+                     f"{peaks['win32']:.1f} / {peaks['win64']:.1f} MiB", "-", "-"))
+
+    for arch in r.timed:
+        a = "i686" if arch == "win32" else "x86_64"
+        first, intact, rounds = r.seal.get(arch, (None, None, []))
+        if first is None or not rounds:
+            rows.append(("Start-up check of the carried blocks", a,
+                         "not built (no installer/payload_seal.h)", "-", "-"))
+            continue
+        med, low, high = spread(rounds)
+        rows.append(("Start-up check of the carried blocks: first / repeated", a,
+                     f"{first:.2f} ms / {med:.3f} ms ({low:.3f}-{high:.3f})", "-",
+                     "-" if intact else "**blocks reported damaged**"))
+
     for arch, files in r.files.items():
         a = "i686" if arch == "win32" else "x86_64"
         expected_all = True
@@ -321,9 +384,36 @@ def object_table(results):
     return "".join(lines)
 
 
+def blocks_section(results):
+    if "win32" not in results.blocks:
+        return ("Not built: the build wrote no `installer/payload-blocks.tsv`, so the carried "
+                "files count at their own sizes, stored as they are.\n")
+    lines = ["Of the shipped 32-bit build (`build/win32/installer/payload-blocks.tsv`):\n\n"
+             "| Block | Inflated | Stored | Stored / inflated | CRC-32 |\n"
+             "|---|---:|---:|---:|---|\n"]
+    for name, inflated, stored, crc in results.blocks["win32"]:
+        lines.append(f"| {name} | {inflated:,} | {stored:,} | {percent(stored, inflated)} | {crc} |\n")
+    inflated = sum(b[1] for b in results.blocks["win32"])
+    stored = sum(b[2] for b in results.blocks["win32"])
+    lines.append(f"| all | {inflated:,} | {stored:,} | {percent(stored, inflated)} | |\n")
+    other = results.blocks.get("win64")
+    if other is not None:
+        same = other == results.blocks["win32"]
+        lines.append("\nThe 64-bit build stores " + ("the same blocks.\n" if same else
+                     f"{sum(b[2] for b in other):,} bytes for them.\n"))
+    return "".join(lines)
+
+
 def document(results, rows, notes):
     m = results.machine
     timed = ", ".join(ARCH_NAMES[a] for a in results.timed)
+    if m.get("can_run_32bit") == "yes":
+        where = (";\n  each build is timed under the Wine of its own architecture, beside the NSIS "
+                 "peer's build for it\n  (x86 ANSI, amd64 Unicode)")
+    else:
+        where = (";\n  where it does not, 32-bit Wine cannot start, so every timing is of the "
+                 "64-bit build (same\n  sources) under 64-bit Wine, beside the NSIS peer's amd64 "
+                 "build")
     runs = m.get("runs", "?")
     idle_s = float(m.get("idle_ms", 5000)) / 1000
     failures = ""
@@ -340,9 +430,8 @@ timed launches per program instead of {runs}). Figures of one run:
 - Machine: {m.get('nproc')} cores, {m.get('cpu')}; Debian {m.get('debian')}; load average
   before / after the run: {m.get('load_before')} / {m.get('load_after')} (the machine is shared)
 - {m.get('wine')}; mingw-w64 g++ {m.get('compiler')}; NSIS makensis {m.get('makensis')}
-- Timed under: {timed}. This machine runs 32-bit programs: {m.get('can_run_32bit')}; where it
-  does not, 32-bit Wine cannot start, so every timing is of the 64-bit build (same sources)
-  under 64-bit Wine, beside the NSIS peer's amd64 build. Sizes are of the shipped 32-bit exe.
+- Timed under: {timed}. This machine runs 32-bit programs: {m.get('can_run_32bit')}{where}.
+  Sizes are of the shipped 32-bit exe.
 
 Absolute times on a shared machine are noise; the ratios, taken within one round of launches
 in which the programs take turns, are the figures.
@@ -350,6 +439,9 @@ in which the programs take turns, are the figures.
 ## Table
 
 {table(rows)}{failures}
+## Carried blocks
+
+{blocks_section(results)}
 ## Gaps and their causes
 
 {gaps}
@@ -357,9 +449,14 @@ in which the programs take turns, are the figures.
 ## How each figure was taken
 
 **Sizes.** File sizes of `build/win32/quorrel-setup.exe` (the shipped installer, Release
-preset) and `build/win64/quorrel-setup.exe`. The carried files are the six files of
-`installer/payload` linked into the image: the five that are installed and the setup dialog's
-side picture. Own overhead = exe size minus their bytes. The NSIS peer is built by the script
+preset) and `build/win64/quorrel-setup.exe`. The carried blocks are the six files of
+`installer/payload` as the build links them into the image: the five that are installed and the
+setup dialog's side picture. Their inflated and stored sizes are those the build lists in
+`build/<arch>/installer/payload-blocks.tsv` (without that list: the files' own sizes). Own
+overhead = exe size minus the stored bytes. The ratio to the NSIS peer divides the whole shipped
+exe by the peer's x86 installer; the target is 150,000 bytes, the aim no more than the peer.
+`scripts/code-size` breaks the exe down by section, library, object file and function; its
+output of this run is kept in `build/bench/code-size.txt`. The NSIS peer is built by the script
 with Debian's `nsis` package from `bench/peer.nsi`: the same five files, solid LZMA, a license
 page (the description text), a directory page and the install page with its details log; x86
 as ANSI like the product (stub `lzma_solid-x86-ansi`), amd64 as Unicode (the only amd64 stub).
@@ -389,7 +486,9 @@ of the {runs} runs.
 **Peak working set.** PeakWorkingSetSize of K32GetProcessMemoryInfo for the child, read by the
 launcher after the idle wait, just before it ends the child; Wine reports the Linux process's
 peak resident size, which includes Wine's own libraries on both sides of the difference. The
-difference to the minimal program is taken per round. The in-process stages in the gap notes
+difference to the minimal program is taken per round. Where the machine runs 32-bit programs,
+both builds are measured, each beside the minimal program of its own architecture. The
+in-process stages in the gap notes
 come from the GDI/USER run below (WorkingSetSize of the process at each stage).
 
 **Write calls and extraction.** `bench/extraction_bench.cpp` links the product's libraries and
@@ -399,6 +498,12 @@ times, with QueryPerformanceCounter, the extraction steps of the install run in 
 (five files, four folders), without the seven 100 ms pauses and without the progress window,
 21 times into fresh folders, alternating with the same steps done with one CreateFile,
 WriteFile and CloseHandle per file; one warm-up round of each is not counted.
+
+**Start-up check of the carried blocks.** `bench/seal_bench.cpp` links the product's libraries
+and calls `CarriedBlocksIntact`, the check the installer makes of its carried blocks when it
+starts: once before anything has touched the blocks' pages ("first"), then 21 rounds of 20
+checks, timed with QueryPerformanceCounter; a round's figure is its time divided by 20, given as
+median (min-max) of the rounds. It is built only where `installer/payload_seal.h` exists.
 
 **GDI and USER objects.** GetGuiResources is a stub under Wine (always 0). Instead
 `bench/gui_objects_bench.cpp` runs the whole installer in its own process while a second
