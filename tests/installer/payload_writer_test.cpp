@@ -234,3 +234,14 @@ TEST(PayloadWriting, ABlockThatDoesNotInflateToItsFileFailsAndKeepsTheInstalledF
 }
 
 } // namespace
+
+// The seal and the streams' own check use zlib's checksums as zlib defines them; values from
+// Python's zlib, also across Adler-32's modulo runs.
+TEST(PayloadWriting, ChecksumsAreZlibs) {
+    const std::string digits = "123456789";
+    const std::vector<unsigned char> ones(100000, 0xFF);
+    EXPECT_EQ(crc32(0, reinterpret_cast<const Bytef*>(digits.data()), 9), 0xCBF43926u);
+    EXPECT_EQ(crc32(0, ones.data(), 100000), 0x68C6CEC4u);
+    EXPECT_EQ(adler32(1, reinterpret_cast<const Bytef*>("Wikipedia"), 9), 0x11E60398u);
+    EXPECT_EQ(adler32(1, ones.data(), 100000), 0x149A302Cu);
+}
