@@ -14,6 +14,7 @@
 #include "runtime/ui/events.h"
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
+#include "setup/backdrop_gradient.h"
 #include "setup/setup_dialog.h"
 #include "setup/setup_result.h"
 #include "setup/version_number.h"
@@ -159,5 +160,7 @@ int RunInstaller() {
     StartRuntime();
     RunInstallSequence();
     EndRuntime();
+    // Once no window shows it.
+    ReleaseGradientBackground();
     return 0;
 }
