@@ -16,6 +16,7 @@
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
 #include "runtime/ui/window_placement.h"
+#include "setup/backdrop_gradient.h"
 #include "setup/setup_dialog.h"
 #include "setup/side_picture.h"
 #include "setup/version_number.h"
@@ -189,5 +190,7 @@ int RunInstaller() {
     StartRuntime();
     RunInstallSequence();
     EndRuntime();
+    // Once no window shows it.
+    ReleaseGradientBackground();
     return 0;
 }

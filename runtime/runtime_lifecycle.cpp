@@ -12,7 +12,6 @@
 #include "runtime/ui/gadget_table.h"
 
 void StartRuntime() {
-    StartCommonControls();
     LoadWindowClassResources();
     ResetGadgetList();
     PrepareWindowAccelerators();

@@ -1,8 +1,8 @@
 // Start and end of the runtime services: the only code that knows every layer's tables.
 #pragma once
 
-// Registers the common controls, loads the window icon and arrow cursor and sets the default
-// gadget font. Nothing visible happens.
+// Loads the window icon and arrow cursor and sets the default gadget font. Nothing visible
+// happens. The common controls follow at the first event wait with nothing to do.
 void StartRuntime();
 
 // Releases what the runtime's tables still hold, in this order: the drawing in progress, fonts,

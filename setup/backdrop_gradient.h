@@ -5,11 +5,12 @@
 
 #include <cstdint>
 
-// Colours are red + green * 256 + blue * 65536. Returns the image's bitmap, or 0 with
-// "ERROR, can´t create gradient" in the last error text; a failed call leaves the window's
-// background and the current gradient brush as they were.
+// Colours are red + green * 256 + blue * 65536. The image is one pixel across the bands and as
+// long as the client area along them; the window's background brush repeats it. Returns the
+// image's bitmap, or 0 when the numbers are negative or the image cannot be made or painted; a
+// failed call leaves the window's background and its brush as they were.
 HBITMAP GradientBackground(int32_t topColour, int32_t bottomColour, int32_t steps,
                            int32_t direction, int32_t windowNumber, int32_t imageNumber);
 
-// The pattern brush that is the background of the last window painted; nullptr before.
-HBRUSH CurrentGradientBrush();
+// Deletes the last gradient's brush, for the end of the program once no window shows it.
+void ReleaseGradientBackground();

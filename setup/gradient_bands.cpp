@@ -31,6 +31,13 @@ int32_t MulDivRounded(int32_t number, int32_t numerator, int32_t denominator) {
     return static_cast<int32_t>(result);
 }
 
+GradientPictureSize GradientPictureSizeFor(int32_t direction, int32_t width, int32_t height) {
+    if (direction == kGradientLeftToRight) {
+        return {width, std::min(height, 1)};
+    }
+    return {std::min(width, 1), height};
+}
+
 GradientBand GradientBandAt(int32_t topColour, int32_t bottomColour, int32_t steps,
                             int32_t direction, int32_t width, int32_t height, int32_t band) {
     const int32_t n = ClampGradientSteps(steps);

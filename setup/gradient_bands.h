@@ -26,6 +26,15 @@ struct GradientBand {
     int32_t bottom = 0;
 };
 
+// The picture behind the gradient's pattern brush. The bands do not change along their length, so
+// it is one pixel across them and as long as the area in the direction they follow each other;
+// the brush repeats it over the whole area. A side of 0 or less stays as it is.
+struct GradientPictureSize {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+GradientPictureSize GradientPictureSizeFor(int32_t direction, int32_t width, int32_t height);
+
 // Band `band` of the gradient from topColour to bottomColour over a width x height client area.
 // Steps are clamped first. Each colour part moves band/steps of the way from top to bottom, so
 // no band has exactly the bottom colour.

@@ -1,5 +1,6 @@
 #include "runtime/system/requesters.h"
 
+#include "runtime/base/never_destroyed.h"
 #include "runtime/system/modal_owner.h"
 #include "runtime/system/shell.h"
 
@@ -15,9 +16,36 @@ using PathFromIdListFn = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPSTR);
 
 constexpr UINT kNewDialogStyle = 0x40; // BIF_NEWDIALOGSTYLE: resizable, with edit field
 
-void InitialiseComponentServicesOnce() {
-    static const HRESULT initialised = CoInitialize(nullptr);
-    (void)initialised;
+using CoInitializeFn = HRESULT(WINAPI*)(LPVOID);
+using CoTaskMemFreeFn = void(WINAPI*)(LPVOID);
+
+// OLE is loaded for the folder chooser, not imported: an import would load it, and the libraries
+// it needs, at every start of the program. It stays loaded, with COM initialised on the thread.
+struct ComponentServices {
+    OwnedModule ole;
+    CoTaskMemFreeFn freeTaskMemory = nullptr;
+};
+NeverDestroyed<ComponentServices> g_componentServices;
+
+// CoTaskMemFree of the loaded OLE, with COM initialised; nullptr when OLE is missing.
+CoTaskMemFreeFn InitialiseComponentServicesOnce() {
+    ComponentServices& services = *g_componentServices;
+    if (services.freeTaskMemory != nullptr) {
+        return services.freeTaskMemory;
+    }
+    services.ole.Reset(LoadSystemLibrary("ole32.dll"));
+    if (!services.ole) {
+        return nullptr;
+    }
+    const auto initialise = ProcAddress<CoInitializeFn>(services.ole.Get(), "CoInitialize");
+    const auto freeTaskMemory = ProcAddress<CoTaskMemFreeFn>(services.ole.Get(), "CoTaskMemFree");
+    if (initialise == nullptr || freeTaskMemory == nullptr) {
+        services.ole.Close();
+        return nullptr;
+    }
+    initialise(nullptr);
+    services.freeTaskMemory = freeTaskMemory;
+    return freeTaskMemory;
 }
 
 // The initial selection of the folder browser. The browser can select a path only once its
@@ -75,9 +103,12 @@ Text WithWindowsLineBreaks(const Text& text) {
 } // namespace
 
 Text ChooseDirectory(const Text& title, const Text& initialPath) {
-    InitialiseComponentServicesOnce();
+    const CoTaskMemFreeFn freeTaskMemory = InitialiseComponentServicesOnce();
     const auto browse = ShellProc<BrowseForFolderFn>("SHBrowseForFolderA");
     const auto pathFromIdList = ShellProc<PathFromIdListFn>("SHGetPathFromIDListA");
+    if (freeTaskMemory == nullptr) {
+        return "";
+    }
     if (browse == nullptr || pathFromIdList == nullptr) {
         return "";
     }
@@ -109,7 +140,7 @@ Text ChooseDirectory(const Text& title, const Text& initialPath) {
     if (!pathFromIdList(chosen, path)) {
         path[0] = '\0';
     }
-    CoTaskMemFree(chosen);
+    freeTaskMemory(chosen);
 
     Text result(path);
     if (result.empty()) {

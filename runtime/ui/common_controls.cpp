@@ -17,13 +17,11 @@ constexpr DWORD kControlClasses = 0x0B08;
 NeverDestroyed<OwnedModule> g_commonControls;
 NeverDestroyed<OwnedModule> g_richEdit;
 const char* g_richEditClass = nullptr;
+enum StartState { kNotTried, kStarted, kFailed };
+StartState g_started = kNotTried;
 
-} // namespace
-
-bool StartCommonControls() {
-    if (!*g_commonControls) {
-        g_commonControls->Reset(LoadSystemLibrary("comctl32.dll"));
-    }
+bool LoadAndRegister() {
+    g_commonControls->Reset(LoadSystemLibrary("comctl32.dll"));
     if (!*g_commonControls) {
         return false;
     }
@@ -37,6 +35,19 @@ bool StartCommonControls() {
     const bool registered = initEx(&classes) != 0;
     init();
     return registered;
+}
+
+} // namespace
+
+bool StartCommonControls() {
+    if (g_started == kNotTried) {
+        g_started = LoadAndRegister() ? kStarted : kFailed;
+    }
+    return g_started == kStarted;
+}
+
+bool CommonControlsStartTried() {
+    return g_started != kNotTried;
 }
 
 const char* RichEditClassName() {

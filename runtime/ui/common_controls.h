@@ -3,8 +3,14 @@
 #pragma once
 
 // Loads comctl32 and registers its control classes (InitCommonControlsEx with the classes
-// 0x0B08, then InitCommonControls). False when the library or its entry points are missing.
+// 0x0B08, then InitCommonControls), once: later calls return what the first one did. False when
+// the library or its entry points are missing. Not part of the runtime's start: loading the
+// library is a noticeable part of the time to the first window, and only tooltips need it, which
+// cannot show before the program waits for messages. The first event wait that finds nothing
+// to do starts them (FinishStartWhenIdle, gadgets.h).
 bool StartCommonControls();
+// Whether StartCommonControls has run.
+bool CommonControlsStartTried();
 
 // The rich-text class to create editor fields with: "RichEdit20A" of RICHED20.DLL, else
 // "RichEdit" of RICHED32.DLL; nullptr when neither library loads.

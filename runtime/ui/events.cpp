@@ -2,6 +2,7 @@
 
 #include "runtime/ui/event_state.h"
 #include "runtime/ui/focus_keys.h"
+#include "runtime/ui/gadgets.h"
 
 #include <windows.h>
 
@@ -9,6 +10,7 @@ int32_t WaitForEvent() {
     if (HasQueuedEvent()) {
         return TakeQueuedEvent();
     }
+    FinishStartWhenIdle();
     MSG message{};
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == -1) {

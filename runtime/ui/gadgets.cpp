@@ -1,6 +1,7 @@
 #include "runtime/ui/gadgets.h"
 
 #include "runtime/base/colours.h"
+#include "runtime/base/never_destroyed.h"
 #include "runtime/ui/common_controls.h"
 #include "runtime/ui/container_panel.h"
 #include "runtime/ui/event_state.h"
@@ -9,6 +10,8 @@
 
 #include <commctrl.h>
 #include <richedit.h>
+
+#include <vector>
 
 namespace {
 
@@ -60,6 +63,32 @@ void DropLineFeedsAfterReturns(Text& text) {
         }
     }
     text.resize(kept);
+}
+
+// Tooltips given before the common controls were started; FinishStartWhenIdle attaches them.
+struct WaitingTooltip {
+    int32_t gadget;
+    HWND handle;
+    Text text;
+};
+NeverDestroyed<std::vector<WaitingTooltip>> g_waitingTooltips;
+
+// One tooltip per gadget, in the tooltip window of its top-level window.
+int32_t AttachTooltip(HWND handle, const Text& text) {
+    HWND tooltip = TooltipWindowFor(handle);
+    if (tooltip == nullptr) {
+        return 0;
+    }
+    TTTOOLINFOA tool{};
+    // The short layout is understood by every comctl32 version.
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(handle);
+    tool.uId = reinterpret_cast<UINT_PTR>(handle);
+    SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    Text copy = text;
+    tool.lpszText = copy.data();
+    return SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0 ? 1 : 0;
 }
 
 } // namespace
@@ -271,20 +300,25 @@ int32_t SetGadgetTooltip(int32_t gadget, const Text& text) {
     if (handle == nullptr) {
         return 0;
     }
-    HWND tooltip = TooltipWindowFor(handle);
-    if (tooltip == nullptr) {
-        return 0;
+    if (!CommonControlsStartTried()) {
+        g_waitingTooltips->push_back({gadget, handle, text});
+        return 1;
     }
-    TTTOOLINFOA tool{};
-    // The short layout is understood by every comctl32 version.
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetParent(handle);
-    tool.uId = reinterpret_cast<UINT_PTR>(handle);
-    SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    Text copy = text;
-    tool.lpszText = copy.data();
-    return SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0 ? 1 : 0;
+    return AttachTooltip(handle, text);
+}
+
+void FinishStartWhenIdle() {
+    if (CommonControlsStartTried() || HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0) {
+        return;
+    }
+    StartCommonControls();
+    for (const WaitingTooltip& waiting : *g_waitingTooltips) {
+        // A gadget closed in the meantime took its tooltip along.
+        if (GadgetHandle(waiting.gadget) == waiting.handle) {
+            AttachTooltip(waiting.handle, waiting.text);
+        }
+    }
+    g_waitingTooltips->clear();
 }
 
 HWND GadgetHandle(int32_t gadget) {

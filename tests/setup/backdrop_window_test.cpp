@@ -1,18 +1,71 @@
 #include "support/gui_test_support.h"
 
-#include "registry/last_error_text.h"
+#include "runtime/graphics/drawing.h"
 #include "runtime/graphics/images.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
+#include "runtime/system/owned_handle.h"
 #include "setup/backdrop_gradient.h"
+#include "setup/gradient_bands.h"
 #include "setup/side_picture.h"
 #include "setup/welcome_banner.h"
+
+#include <algorithm>
 
 namespace {
 
 constexpr int32_t kTop = 240 + 200 * 256 + 20 * 65536; // (240, 200, 20)
 constexpr int32_t kBottom = 51;                        // (51, 0, 0)
+constexpr int32_t kReferenceImage = 5;
+
+// The gradient painted the way it was before its picture became one pixel thin: every band
+// filled over the whole client area. The thin picture must give the very same pixels.
+void PaintFullSizeReference(int32_t direction, int32_t width, int32_t height) {
+    ASSERT_NE(CreateBlankImage(kReferenceImage, width, height), 0);
+    ASSERT_NE(BeginImageDrawing(kReferenceImage), 0);
+    for (int32_t band = 0; band < 255; ++band) {
+        const GradientBand area =
+            GradientBandAt(kTop, kBottom, 255, direction, width, height, band);
+        if (area.right > area.left && area.bottom > area.top) {
+            FillBox(area.left, area.top, area.right - area.left, area.bottom - area.top,
+                    area.colour);
+        }
+    }
+    EndDrawing();
+}
+
+// The window's background as the window erases it (with its class brush), into a bitmap.
+std::vector<uint32_t> ErasedBackground(HWND window, int width, int height) {
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    OwnedGdiObject bitmap(CreateCompatibleBitmap(screen.Get().dc, width, height));
+    OwnedMemoryDc dc(CreateCompatibleDC(screen.Get().dc));
+    {
+        const DcSelection selected = SelectInto(dc.Get(), bitmap.Get());
+        SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    }
+    return guitest::PixelsOfBitmap(static_cast<HBITMAP>(bitmap.Get()), width, height);
+}
+
+// How many pixels differ, and where the first one is.
+::testing::AssertionResult SamePixels(const std::vector<uint32_t>& got,
+                                      const std::vector<uint32_t>& want, int width) {
+    size_t differing = 0;
+    size_t first = 0;
+    for (size_t i = got.size(); i-- > 0;) {
+        if (got[i] != want[i]) {
+            ++differing;
+            first = i;
+        }
+    }
+    if (got.size() == want.size() && differing == 0) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << differing << " pixels differ, the first at (" << first % width << ", "
+           << first / width << "): "
+           << (testing::Message() << std::hex << got[first] << " instead of " << want[first]);
+}
 
 class GradientTest : public guitest::GuiTest {
   protected:
@@ -26,32 +79,64 @@ class GradientTest : public guitest::GuiTest {
     HWND window_ = nullptr;
 };
 
-TEST_F(GradientTest, PaintsBandsFromTopToBottomColourAndBecomesTheClassBackground) {
-    HBITMAP bitmap = GradientBackground(kTop, kBottom, 255, 0, 2, 0);
-    ASSERT_NE(bitmap, nullptr);
-    EXPECT_EQ(LastErrorText(), "");
-    EXPECT_EQ(ClassBrush(), CurrentGradientBrush());
-    const auto pixels = guitest::PixelsOfBitmap(bitmap, 200, 600);
-    EXPECT_EQ(pixels[0], 0xF0C814u);               // band 0: (240, 200, 20) from y 0
-    EXPECT_EQ(pixels[1 * 200 + 199], 0xF0C814u);   // ... to y 2
-    EXPECT_EQ(pixels[599 * 200 + 100], 0x340100u); // band 254: (52, 1, 0) at the bottom
-    EXPECT_NE(pixels[300 * 200], pixels[0]);
+TEST_F(GradientTest, BackgroundAndSidePictureAreThoseOfTheFullSizePainting) {
+    struct Case {
+        int32_t direction;
+        bool maximised; // as large as the backdrop, else 200 x 600
+    };
+    for (const Case c : {Case{0, false}, Case{1, false}, Case{0, true}}) {
+        SCOPED_TRACE(testing::Message()
+                     << "direction " << c.direction << ", maximised " << c.maximised);
+        if (c.maximised) {
+            ASSERT_NE(
+                CreateAppWindow(2, 0, 0, 100, 100, "SETUP", WS_CAPTION | WS_SYSMENU | WS_MAXIMIZE),
+                0);
+            window_ = AppWindowHandle(2);
+        }
+        const int32_t width = AppWindowInnerWidth(2);
+        const int32_t height = AppWindowInnerHeight(2);
+        HBITMAP picture = GradientBackground(kTop, kBottom, 255, c.direction, 2, 0);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture, ImageBitmapHandle(0));
+        EXPECT_EQ(ImageWidth(0) * ImageHeight(0), c.direction == 1 ? width : height);
+        PaintFullSizeReference(c.direction, width, height);
+        const auto background = ErasedBackground(window_, width, height);
+        EXPECT_TRUE(SamePixels(
+            background, guitest::PixelsOfBitmap(ImageBitmapHandle(kReferenceImage), width, height),
+            width));
+        if (!c.maximised) {
+            // The 600-pixel example: band 0 (240, 200, 20) over y 0 and 1 (or the first x),
+            // band 254 (52, 1, 0) at the far end.
+            const int32_t last = c.direction == 1 ? 599 * width + 199 : 599 * width + 100;
+            EXPECT_EQ(background[c.direction == 1 ? 599 * width : width + 199], 0xF0C814u);
+            EXPECT_EQ(background[last], 0x340100u);
+        }
 
-    // Left to right: the first column has the top colour, the last the last band's.
-    bitmap = GradientBackground(kTop, kBottom, 255, 1, 2, 0);
-    const auto columns = guitest::PixelsOfBitmap(bitmap, 200, 600);
-    EXPECT_EQ(columns[599 * 200], 0xF0C814u);
-    EXPECT_EQ(columns[199], 0x340100u);
+        // Without a carried picture the side picture is the gradient scaled to 110 x 300 with
+        // "Setup" written on it; from the thin picture it is the same as from the full one.
+        ASSERT_NE(ScaleImage(kReferenceImage, 110, 300), nullptr);
+        ASSERT_NE(BeginImageDrawing(kReferenceImage), 0);
+        SetDrawingFont(nullptr);
+        SetDrawingMode(kDrawTransparentText);
+        DrawTextAt(10, 10, "Setup", 0xFFFFFF);
+        EndDrawing();
+        ASSERT_TRUE(PrepareSidePicture(nullptr));
+        const auto side = guitest::PixelsOfBitmap(ImageBitmapHandle(1), 110, 300);
+        EXPECT_TRUE(SamePixels(
+            side, guitest::PixelsOfBitmap(ImageBitmapHandle(kReferenceImage), 110, 300), 110));
+        EXPECT_NE(std::count(side.begin(), side.begin() + 40 * 110, 0xFFFFFFu), 0); // "Setup"
+        ReleaseAllImages();
+    }
 }
 
 TEST_F(GradientTest, EachCallReplacesAndFreesTheBrushAndBitmapBeforeIt) {
     HBITMAP firstBitmap = GradientBackground(kTop, kBottom, 255, 0, 2, 0);
     ASSERT_NE(firstBitmap, nullptr);
-    HBRUSH firstBrush = CurrentGradientBrush();
+    HBRUSH firstBrush = ClassBrush();
     ASSERT_NE(GradientBackground(kBottom, kTop, 255, 0, 2, 0), nullptr);
     EXPECT_EQ(GetObjectType(firstBrush), 0u); // deleted
     EXPECT_EQ(GetObjectType(firstBitmap), 0u);
-    EXPECT_EQ(ClassBrush(), CurrentGradientBrush());
+    EXPECT_EQ(GetObjectType(ClassBrush()), static_cast<DWORD>(OBJ_BRUSH));
     EXPECT_NE(ClassBrush(), firstBrush);
 
     // Windows gives a process at most 10,000 GDI objects: a leak of a brush or bitmap per call
@@ -65,19 +150,20 @@ TEST_F(GradientTest, EachCallReplacesAndFreesTheBrushAndBitmapBeforeIt) {
 
 TEST_F(GradientTest, TheBrushOutlivesItsWindowAndStaysOursToDelete) {
     ASSERT_NE(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
-    HBRUSH brush = CurrentGradientBrush();
+    HBRUSH brush = ClassBrush();
     // Windows deletes a class's background brush with the class; the gradient's owner deletes
     // it, so the class must not take it along (a second delete could hit a reused handle).
     DestroyAppWindow(2);
     EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    ReleaseGradientBackground();
+    EXPECT_EQ(GetObjectType(brush), 0u);
 }
 
 TEST_F(GradientTest, AFailedCallLeavesTheBackgroundAndItsBrushAlone) {
     ASSERT_NE(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
-    HBRUSH before = CurrentGradientBrush();
+    HBRUSH before = ClassBrush();
 
     EXPECT_EQ(GradientBackground(kTop, kBottom, 255, 0, 2, -1), nullptr);
-    EXPECT_EQ(LastErrorText(), "ERROR, can´t create gradient");
     EXPECT_EQ(GradientBackground(kTop, kBottom, 255, 0, -1, 0), nullptr);
 
     // No client area: no image can be made to paint on.
@@ -86,9 +172,8 @@ TEST_F(GradientTest, AFailedCallLeavesTheBackgroundAndItsBrushAlone) {
     SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     ASSERT_EQ(AppWindowInnerHeight(2), 0);
     EXPECT_EQ(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
-    EXPECT_EQ(LastErrorText(), "ERROR, can´t create gradient");
+    EXPECT_EQ(GradientBackground(kTop, kBottom, 255, 1, 2, 0), nullptr);
     EXPECT_EQ(ClassBrush(), before);
-    EXPECT_EQ(CurrentGradientBrush(), before);
     EXPECT_EQ(GetObjectType(before), static_cast<DWORD>(OBJ_BRUSH));
 }
 
@@ -135,22 +220,7 @@ TEST_F(SidePictureTest, TakesTheCarriedPictureElseTheGradientWithSetupWrittenOnI
     EXPECT_EQ(ImageHeight(1), 300);
     EXPECT_FALSE(ImageExists(0));
 
-    ReleaseAllImages();
-    ASSERT_NE(CreateAppWindow(2, 0, 0, 400, 600, "Verlauf", 1), 0);
-    ASSERT_NE(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
-    EXPECT_TRUE(PrepareSidePicture(nullptr));
-    ASSERT_TRUE(ImageExists(1));
-    EXPECT_EQ(ImageWidth(1), 110);
-    const auto pixels = guitest::PixelsOfBitmap(ImageBitmapHandle(1), 110, 300);
-    EXPECT_EQ(pixels[299 * 110 + 100] & 0xFF0000u, 0x340000u); // the gradient's dark bottom
-    bool white = false;
-    for (int y = 10; y < 40 && !white; ++y) {
-        for (int x = 10; x < 60 && !white; ++x) {
-            white = pixels[y * 110 + x] == 0xFFFFFFu; // "Setup" at (10, 10)
-        }
-    }
-    EXPECT_TRUE(white);
-
+    // The stand-in made of the gradient: BackgroundAndSidePictureAreThoseOfTheFullSizePainting.
     ReleaseAllImages();
     EXPECT_FALSE(PrepareSidePicture(nullptr));
     EXPECT_FALSE(ImageExists(1));

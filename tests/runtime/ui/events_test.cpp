@@ -4,6 +4,8 @@
 #include "runtime/ui/events.h"
 #include "runtime/ui/gadgets.h"
 
+#include <commctrl.h>
+
 #include <initializer_list>
 
 namespace {
@@ -36,8 +38,21 @@ int RedInkOfLink() {
     return red;
 }
 
+// The tools of the tooltip window that window 1 owns; -1 when it has none.
+LRESULT TooltipsOfWindow1() {
+    HWND tooltip = nullptr;
+    while ((tooltip = FindWindowExA(nullptr, tooltip, "tooltips_class32", nullptr)) != nullptr) {
+        if (GetWindow(tooltip, GW_OWNER) == AppWindowHandle(1)) {
+            return SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+        }
+    }
+    return -1;
+}
+
 TEST_F(EventTest, LinkTurnsToItsHoverColourUnderThePointerAndReleasingOnItIsAGadgetEvent) {
     ASSERT_NE(CreateLinkLabel(90, 4, 215, 150, 20, "powered by Morrow", 255), 0);
+    // Attached at the latest once the program has waited for events with nothing to do.
+    EXPECT_EQ(SetGadgetTooltip(90, "https://morrow.example/"), 1);
     EXPECT_EQ(RedInkOfLink(), 0);
     SendMessageA(GadgetHandle(90), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     EXPECT_GT(RedInkOfLink(), 20);
@@ -46,6 +61,8 @@ TEST_F(EventTest, LinkTurnsToItsHoverColourUnderThePointerAndReleasingOnItIsAGad
     PostMessageA(GadgetHandle(90), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     EXPECT_EQ(GadgetEventOf(90), kEventGadget);
     EXPECT_EQ(LastEventType(), 0);
+    WaitForEventWhere([](int32_t event) { return event == WM_TIMER; }); // an idle wait first
+    EXPECT_EQ(TooltipsOfWindow1(), 1);
 }
 
 // Sends close requests to the windows in turn; the number of close events then reported.
