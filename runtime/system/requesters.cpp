@@ -2,6 +2,7 @@
 
 #include "runtime/base/never_destroyed.h"
 #include "runtime/system/modal_owner.h"
+#include "runtime/system/owned_handle.h"
 #include "runtime/system/shell.h"
 
 #include <windows.h>
