@@ -142,6 +142,8 @@ bool SetupDialogRun::Start(int32_t topColour, int32_t bottomColour, int32_t disp
         AttachGadgetList(AppWindowHandle(kBackdropWindow)) == nullptr) {
         return false;
     }
+    // Before the credit links: Wine leaves a shown window that owns a tooltip off the top.
+    SetAppWindowTopmost(kBackdropWindow, onTop ? 1 : 0);
     SetupSharedState& state = SharedSetupState();
     state.dialogWindow = 0;
     state.bannerGadget = CreateTextLabel(-1, 40, 120, displayWidth - 50, 40, "");
@@ -151,7 +153,6 @@ bool SetupDialogRun::Start(int32_t topColour, int32_t bottomColour, int32_t disp
     sidePicture_ = PrepareSidePicture(fonts_.banner);
 
     SetAppWindowHidden(kBackdropWindow, 0);
-    SetAppWindowTopmost(kBackdropWindow, onTop ? 1 : 0);
     state.bannerTextColour = RGB(255, 255, 255);
     state.hollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     SetAppWindowHook(BackdropColourCallback, kBackdropWindow);
