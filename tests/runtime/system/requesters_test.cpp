@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <thread>
 #include <tuple>
 
 namespace {
@@ -15,6 +14,13 @@ namespace {
 OwnedWindow ThreadWindow() {
     return OwnedWindow(CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 10, 10, 100,
                                        100, nullptr, nullptr, nullptr, nullptr));
+}
+
+// A requester keeps the thread's other windows disabled while it shows.
+driver::Step AwaitDisabled(const OwnedWindow& window) {
+    return {"await", "the thread's other windows disabled", "", [&](HWND) {
+                return IsWindowEnabled(window.Get()) ? std::string("enabled") : std::string();
+            }};
 }
 
 TEST(FolderChooser, GivesTheConfirmedFolderWithBackslashOrNothingWhenCancelled) {
@@ -28,26 +34,21 @@ TEST(FolderChooser, GivesTheConfirmedFolderWithBackslashOrNothingWhenCancelled) 
         FindClose(FindFirstFileA((folder + "\\*").c_str(), &entry));
     }
     // Initial folder, button pressed, folder chosen.
-    const std::tuple<std::string, int, std::string> cases[] = {
-        {target + "\\", IDOK, target + "\\"},
-        {target, IDCANCEL, ""},
+    const std::tuple<std::string, const char*, std::string> cases[] = {
+        {target + "\\", "#1", target + "\\"},
+        {target, "#2", ""},
     };
     for (const auto& [initial, button, folder] : cases) {
-        const OwnedWindow first = ThreadWindow(), second = ThreadWindow();
-        bool othersDisabled = false;
-        std::thread user([&] {
-            const HWND browser = driver::Require(driver::WaitForWindow("#32770", ""), "chooser");
-            // Pressed before the browser has selected the folder, OK would give another one.
-            driver::WaitUntil([&] { return driver::SelectedTreeText(browser) == "Ziel Ordner"; },
-                              10000);
-            othersDisabled = !IsWindowEnabled(first.Get()) && !IsWindowEnabled(second.Get());
-            driver::PostClick(driver::Require(driver::WaitForControl(browser, button), "button"));
-        });
-        const Text chosen = ChooseDirectory("Zielverzeichnis wählen", initial);
-        user.join();
-        EXPECT_TRUE(othersDisabled);
-        EXPECT_EQ(chosen, folder);
-        EXPECT_TRUE(IsWindowEnabled(first.Get()) && IsWindowEnabled(second.Get()));
+        const OwnedWindow other = ThreadWindow();
+        // Pressed before the browser has selected the folder, OK would give another one.
+        EXPECT_EQ(
+            driver::PlayWhile({{"window", "", "Zielverzeichnis wählen"},
+                               {"tree", "Ziel Ordner"},
+                               AwaitDisabled(other),
+                               {"click", button}},
+                              [&] { return ChooseDirectory("Zielverzeichnis wählen", initial); }),
+            folder);
+        EXPECT_TRUE(IsWindowEnabled(other.Get()));
     }
     RemoveDirectoryA(target.c_str());
     RemoveDirectoryA(root.c_str());
@@ -58,18 +59,9 @@ TEST(ShowMessage, ShowsBothLinesAndDisablesTheThreadsOtherWindowsMeanwhile) {
     // The box's owner is the foreground window; the system itself disables that one.
     SetForegroundWindow(owner.Get());
     ASSERT_EQ(GetForegroundWindow(), owner.Get());
-    bool otherDisabled = false;
-    std::string texts;
-    std::thread user([&] {
-        const HWND box = driver::Require(driver::WaitForWindow("#32770", "Achtung"), "box");
-        driver::WaitUntil([&] { return !(texts = driver::StaticTexts(box)).empty(); }, 5000);
-        otherDisabled = !IsWindowEnabled(other.Get());
-        driver::PostClick(driver::Require(driver::WaitForControl(box, IDOK), "OK button"));
-    });
-    ShowMessage("Achtung", "Erste Zeile\rZweite Zeile");
-    user.join();
-    EXPECT_NE(texts.find("Erste Zeile\r\nZweite Zeile"), std::string::npos) << texts;
-    EXPECT_TRUE(otherDisabled);
+    driver::PlayWhile(
+        {{"window", "Achtung", "Erste Zeile\nZweite Zeile"}, AwaitDisabled(other), {"click", "#1"}},
+        [] { return ShowMessage("Achtung", "Erste Zeile\rZweite Zeile"), 0; });
     EXPECT_TRUE(IsWindowEnabled(other.Get()));
 }
 

@@ -27,27 +27,6 @@ TEST_F(EventTest, ClicksOnTheFinishButtonAndIntoTheLogAreGadgetEvents) {
     EXPECT_EQ(LastEventType(), EN_SETFOCUS);
 }
 
-// The clearly red pixels that link label 90 paints.
-int RedInkOfLink() {
-    int red = 0;
-    for (uint32_t c : guitest::PrintedPixels(GadgetHandle(90), 150, 20)) {
-        red += (c >> 16 & 0xFF) > 160 && (c >> 8 & 0xFF) < 100 && (c & 0xFF) < 100 ? 1 : 0;
-    }
-    return red;
-}
-
-TEST_F(EventTest, LinkTurnsToItsHoverColourUnderThePointerAndReleasingOnItIsAGadgetEvent) {
-    ASSERT_NE(CreateLinkLabel(90, 4, 215, 150, 20, "powered by Morrow", 255), 0);
-    EXPECT_EQ(RedInkOfLink(), 0);
-    SendMessageA(GadgetHandle(90), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    EXPECT_GT(RedInkOfLink(), 20);
-    SendMessageA(GadgetHandle(90), WM_MOUSEMOVE, 0, MAKELPARAM(190, 3));
-    EXPECT_EQ(RedInkOfLink(), 0);
-    PostMessageA(GadgetHandle(90), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(GadgetEventOf(90), kEventGadget);
-    EXPECT_EQ(LastEventType(), 0);
-}
-
 // Sends close requests to the windows in turn; the number of close events then reported.
 int CloseRequestsReported(std::initializer_list<int32_t> windows) {
     for (int32_t window : windows) {
