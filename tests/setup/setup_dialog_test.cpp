@@ -22,17 +22,10 @@ namespace {
 using driver::Step;
 
 SetupRequest Request(int32_t installedVersion, const char* installedDate) {
-    return {kProductTitle,
-            1006,
-            kSetupDateText,
-            kAuthorText,
-            kAuthorWebAddress,
-            kDescriptionText,
-            installedVersion,
-            installedDate,
-            kTopPaletteNumber,
-            kBottomPaletteNumber,
-            true};
+    // clang-format off
+    return {kProductTitle, 1006, kSetupDateText, kAuthorText, kAuthorWebAddress, kDescriptionText,
+            installedVersion, installedDate, kTopPaletteNumber, kBottomPaletteNumber, true};
+    // clang-format on
 }
 
 std::string WithLf(std::string text) {
@@ -114,103 +107,63 @@ class SetupDialogTest : public guitest::GuiTest {
     }
 };
 
+const Step kAgreementTexts{"await", "its texts",
+                           shown::kAgreementIntro + ("\n" + WithLf(kDescriptionText)) +
+                               "\n<Akzeptieren>\n<Abbruch>\n" + kAuthorWebAddress,
+                           driver::Lines};
+const Step kAgreementLayout{"await", "its layout",
+                            "500 x 330: 4 4 492 290|10 10 470 40|10 60 470 220|4 300 100 24|"
+                            "396 300 100 24|110 302 280 14",
+                            driver::Layout};
+const Step kDialogLayout{
+    "await", "its layout",
+    "482 x 314: 0 0 110 300|112 0 369 300|4 6 350 18|2 20 364 70|10 30 350 18|10 50 350 18|"
+    "10 70 350 18|2 90 364 50|10 100 350 18|10 120 350 18|6 160 356 100|6 8 340 82|"
+    "2 148 364 149|10 160 90 18|10 184 340 18|10 208 110 18|5 221 358 37|10 234 200 18|"
+    "10 266 100 24|260 266 100 24|4 140 200 14|0 300 370 14",
+    driver::Layout};
+const Step kTypingIntoALongAgreement{"await", "typing into a long agreement", "kept, scrolled",
+                                     TypedAndScrolled};
+
 TEST_F(SetupDialogTest, OffersWhatFitsTheInstalledCopyAndReturnsTheChoice) {
+    const std::string fresh = Offer(true, kUpdateCaption, false, false);
+    const std::string blocked = WithLf(kBlockMessages[1]) + "\n<Weiter> (disabled)\n<Abbruch>";
+    const Step install{"click", "installieren"}, next{"click", "Weiter"};
     const struct {
         int32_t installedVersion;
         const char* installedDate;
-        bool unlocked, shortcut;
-        std::string offer; // how the options and buttons read first
+        bool unlocked, shortcut; // a shortcut allowed comes with a long agreement
+        std::string offer;       // how the options and buttons read first
         std::vector<Step> steps;
         SetupResult result;
     } cases[] = {
-        {0,
-         "",
-         false,
-         false,
-         Offer(true, kUpdateCaption, false, false),
-         {{"click", "installieren"},
-          {"click", "Weiter"},
-          kAwaitAgreement,
-          {"await", "its texts",
-           shown::kAgreementIntro + ("\n" + WithLf(kDescriptionText)) +
-               "\n<Akzeptieren>\n<Abbruch>\n" + kAuthorWebAddress,
-           driver::Lines},
-          {"await", "its layout",
-           "500 x 330: 4 4 492 290|10 10 470 40|10 60 470 220|4 300 100 24|396 300 100 24|"
-           "110 302 280 14",
-           driver::Layout},
-          {"click", "Akzeptieren"}},
-         SetupResult::kInstall},
-        {0,
-         "",
-         false,
-         false,
-         Offer(true, kUpdateCaption, false, false),
-         {{"click", "installieren"}, {"click", "Weiter"}, kAwaitAgreement, {"click", "Abbruch"}},
+        // clang-format off
+        {0, "", false, false, fresh,
+         {install, next, kAwaitAgreement, kAgreementTexts, kAgreementLayout,
+          {"click", "Akzeptieren"}}, SetupResult::kInstall},
+        {0, "", false, false, fresh, {install, next, kAwaitAgreement, {"click", "Abbruch"}},
          SetupResult::kCancelled},
-        {0,
-         "",
-         false,
-         true,
-         Offer(true, kUpdateCaption, false, false),
-         {{"click", "installieren"},
-          {"click", "Desktop Shortcut erstellen"},
-          {"click", "Weiter"},
-          kAwaitAgreement,
-          {"await", "typing into a long agreement", "kept, scrolled", TypedAndScrolled},
-          {"click", "Akzeptieren"}},
-         SetupResult::kInstallWithShortcut},
-        {1005,
-         "01.06.2007",
-         false,
-         false,
-         Offer(false, kUpdateCaption, true, false),
-         {{"click", kUpdateCaption}, {"click", "Weiter"}},
-         SetupResult::kUpdate},
-        {1006,
-         "12.07.2007",
-         true,
-         false,
-         Offer(false, kRepairCaption, true, true),
-         {{"await", "its layout",
-           "482 x 314: 0 0 110 300|112 0 369 300|4 6 350 18|2 20 364 70|10 30 350 18|"
-           "10 50 350 18|10 70 350 18|2 90 364 50|10 100 350 18|10 120 350 18|6 160 356 100|"
-           "6 8 340 82|2 148 364 149|10 160 90 18|10 184 340 18|10 208 110 18|5 221 358 37|"
-           "10 234 200 18|10 266 100 24|260 266 100 24|4 140 200 14|0 300 370 14",
-           driver::Layout},
-          {"click", kRepairCaption},
-          {"click", "Weiter"}},
-         SetupResult::kRepair},
-        {1006,
-         "12.07.2007",
-         true,
-         false,
-         Offer(false, kRepairCaption, true, true),
-         {{"click", "deinstallieren"}, {"click", "Weiter"}},
-         SetupResult::kUninstall},
-        {1006,
-         "31.02.2007",
-         false,
-         false,
-         Offer(false, kRefreshCaption, true, false),
-         {{"click", kRefreshCaption}, {"click", "Weiter"}},
-         SetupResult::kRefresh},
-        {1007,
-         "01.01.2007",
-         false,
-         false,
-         WithLf(kBlockMessages[1]) + "\n<Weiter> (disabled)\n<Abbruch>",
-         {{"click", "Abbruch"}},
+        {0, "", false, true, fresh,
+         {install, {"click", "Desktop Shortcut erstellen"}, next, kAwaitAgreement,
+          kTypingIntoALongAgreement, {"click", "Akzeptieren"}}, SetupResult::kInstallWithShortcut},
+        {1005, "01.06.2007", false, false, Offer(false, kUpdateCaption, true, false),
+         {{"click", kUpdateCaption}, next}, SetupResult::kUpdate},
+        {1006, "12.07.2007", true, false, Offer(false, kRepairCaption, true, true),
+         {kDialogLayout, {"click", kRepairCaption}, next}, SetupResult::kRepair},
+        {1006, "12.07.2007", true, false, Offer(false, kRepairCaption, true, true),
+         {{"click", "deinstallieren"}, next}, SetupResult::kUninstall},
+        {1006, "31.02.2007", false, false, Offer(false, kRefreshCaption, true, false),
+         {{"click", kRefreshCaption}, next}, SetupResult::kRefresh},
+        {1007, "01.01.2007", false, false, blocked, {{"click", "Abbruch"}},
          SetupResult::kCancelled},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         SetupRequest request = Request(c.installedVersion, c.installedDate);
         request.uninstallLocked = !c.unlocked;
         request.shortcutAllowed = c.shortcut;
-        if (c.shortcut) { // and a long agreement
-            request.agreementText += Text(60, '\r') + "!";
-        }
+        request.agreementText += c.shortcut ? Text(60, '\r') + "!" : "";
         std::vector<Step> steps = {
             kAwaitDialog, {"await", "its texts", DialogLines(request, c.offer), driver::Lines}};
         steps.insert(steps.end(), c.steps.begin(), c.steps.end());

@@ -131,15 +131,6 @@ Driver::Driver(DWORD processId, DWORD timeoutMs)
                            FALSE, processId)),
       timeoutMs_(timeoutMs) {}
 
-bool Driver::Play(const std::vector<Step>& steps) {
-    for (const Step& step : steps) {
-        if (!Do(step)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool Driver::Do(const Step& step) {
     const std::string in = " in " + Quoted(TitleOf(window_));
     if (step.action == "window") {
@@ -238,10 +229,12 @@ std::string Driver::TreeLabel(HWND tree) const {
 
 void PlayOrEnd(const std::vector<Step>& steps) {
     Driver user;
-    if (!user.Play(steps)) {
-        std::fprintf(stderr, "The user could not go on: %s\n", user.Failure().c_str());
-        std::fflush(stderr);
-        TerminateProcess(GetCurrentProcess(), 3);
+    for (const Step& step : steps) {
+        if (!user.Do(step)) {
+            std::fprintf(stderr, "The user could not go on: %s\n", user.Failure().c_str());
+            std::fflush(stderr);
+            TerminateProcess(GetCurrentProcess(), 3);
+        }
     }
 }
 

@@ -50,12 +50,10 @@ class Driver {
   public:
     explicit Driver(DWORD processId = GetCurrentProcessId(), DWORD timeoutMs = 15000);
 
-    // Does the steps in order; false at the first that cannot be done, Failure() says why.
-    bool Play(const std::vector<Step>& steps);
+    // Does the step; false when it cannot be done in time, and Failure() says why.
     bool Do(const Step& step);
     const std::string& Failure() const { return failure_; }
     HWND Window() const { return window_; }
-    void SetTimeout(DWORD timeoutMs) { timeoutMs_ = timeoutMs; }
     // Every visible window of the process: title, class and Lines().
     std::string Seen() const;
 

@@ -6,10 +6,9 @@
 // a TAB):
 //   window Abbruch
 //   | falscher Pfad - bitte wiederholen
-// and three steps of its own:
-//   exit <code>        the program ends with that exit code
+// and two steps of its own:
+//   exit <code>        the program ends (within the 30 s every wait has) with that exit code
 //   screenshot <file>  of the current window, once it is painted (a bitmap file)
-//   timeout <seconds>  for the waits of the following steps
 #include "support/window_driver.h"
 #include "tests/e2e/driver/screenshot.h"
 
@@ -46,38 +45,26 @@ void Say(const std::string& text) {
     std::exit(1);
 }
 
-DWORD Number(const driver::Step& step) {
-    char* end = nullptr;
-    const unsigned long value = strtoul(step.target.c_str(), &end, 10);
-    if (step.target.empty() || *end != '\0') {
-        Fail(step.action + " needs a number");
-    }
-    return value;
-}
-
 std::vector<driver::Step> ParseScenario(const std::string& content) {
     std::vector<driver::Step> steps;
-    std::vector<int> textLines;
     std::istringstream in(content);
-    std::string line;
-    while (std::getline(in, line)) {
+    bool firstTextLine = true;
+    for (std::string line; std::getline(in, line);) {
         std::erase(line, '\r');
+        std::istringstream words(line);
+        driver::Step step;
         if (line.starts_with('|') && !steps.empty()) {
             for (size_t tab; (tab = line.find("\\t")) != std::string::npos;) {
                 line.replace(tab, 2, "\t");
             }
             // The one blank after the bar belongs to the syntax.
-            steps.back()
-                .text.append(textLines.back()++ ? "\n" : "")
-                .append(line, line.starts_with("| ") ? 2 : 1);
-            continue;
-        }
-        std::istringstream words(line);
-        driver::Step step;
-        if ((words >> step.action) && !step.action.starts_with('#')) {
+            steps.back().text +=
+                (firstTextLine ? "" : "\n") + line.substr(line.starts_with("| ") ? 2 : 1);
+            firstTextLine = false;
+        } else if ((words >> step.action) && !step.action.starts_with('#')) {
             std::getline(words >> std::ws, step.target);
             steps.push_back(step);
-            textLines.push_back(0);
+            firstTextLine = true;
         }
     }
     return steps;
@@ -107,24 +94,22 @@ int main(int argc, char** argv) {
     }
     // The product's texts are Windows-1252; so are the scenario's from here on.
     const std::vector<driver::Step> steps = ParseScenario(Recode(content.str(), CP_UTF8, 1252));
-    DWORD waitMs = 30000;
-    driver::Driver user(StartProduct(argv[1]), waitMs);
+    constexpr DWORD kWaitMs = 30000;
+    driver::Driver user(StartProduct(argv[1]), kWaitMs);
     for (const driver::Step& step : steps) {
         Say("- " + step.action + " " + step.target);
         DWORD code = STILL_ACTIVE;
         if (step.action == "exit") {
-            WaitForSingleObject(gProduct.Get(), waitMs);
+            WaitForSingleObject(gProduct.Get(), kWaitMs);
             GetExitCodeProcess(gProduct.Get(), &code);
-            if (code != Number(step)) {
+            if (std::to_string(code) != step.target) {
                 Fail("expected exit code " + step.target + "; the setup " +
                      (code == STILL_ACTIVE ? "still runs" : "ended with " + std::to_string(code)));
             }
         } else if (step.action == "screenshot") {
             if (!SaveScreenshot(user, step.target)) {
-                Fail("no screenshot " + step.target + ": " + user.Failure());
+                Fail("cannot save the screenshot " + step.target);
             }
-        } else if (step.action == "timeout") {
-            user.SetTimeout(waitMs = Number(step) * 1000);
         } else if (!user.Do(step)) {
             Fail(user.Failure());
         }

@@ -34,29 +34,14 @@ bool SaveScreenArea(const std::string& path, const RECT& area) {
     return static_cast<bool>(out);
 }
 
-std::string PaintedOrNot(HWND window) {
-    bool painted = GetUpdateRect(window, nullptr, FALSE) == 0;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM all) {
-            *reinterpret_cast<bool*>(all) &= GetUpdateRect(child, nullptr, FALSE) == 0;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&painted));
-    return painted ? "" : "parts still to be painted";
-}
-
 } // namespace
 
-bool SaveScreenshot(driver::Driver& user, const std::string& path) {
+bool SaveScreenshot(const driver::Driver& user, const std::string& path) {
     HWND window = user.Window();
-    // Everything is painted anew, and the shot waits until the product has done so: a window
-    // that has just appeared may still be filling its controls.
+    // Everything is painted anew before the shot, once the product has done so: a window that
+    // has just appeared may still be filling its controls.
     RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    if (!user.Do({"await", "the window to paint itself", "", PaintedOrNot})) {
-        return false;
-    }
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Sleep(300); // Wine hands what a window painted to the X server a moment later
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     RECT area = screen;

@@ -5,4 +5,4 @@
 
 // Saves the driver's current window with a margin of what lies around it (the whole screen for
 // a maximised window) once the window has painted itself anew; false when it cannot.
-bool SaveScreenshot(driver::Driver& user, const std::string& path);
+bool SaveScreenshot(const driver::Driver& user, const std::string& path);
