@@ -31,20 +31,21 @@ TEST(InstallRun, AFolderWithoutPureBasicIsWarnedAboutAndGetsTheLibraryFolders) {
         }
         host.Entries(); // Wine's folder browser finds a new folder only once it was listed
         const std::string name = host.Path().substr(0, host.Path().size() - 1);
-        const std::vector<driver::Step> steps = {
-            {"window", "SETUP", "Weiter"},
-            {"click", "installieren"},
-            {"click", "Weiter"},
-            {"window", "LIZENZVEREINBARUNG"},
-            {"click", "Akzeptieren"},
-            {"window", "", shown::kChooserPrompt},
-            {"tree", name.substr(name.rfind('\\') + 1)},
-            {"click", "#1"},
-            {"window", "Achtung", shown::kNoPureBasicWarning},
-            {"click", "#1"},
-            {"window", "Fortschritt ...", "Fertig"},
-            {"await", "its layout", "300 x 284: 10 10 280 230|10 250 280 24", LayoutAndCloseBox},
-            {"click", "Fertig"}};
+        const std::vector<driver::Step> steps = {{"window", "SETUP", "Weiter"},
+                                                 {"click", "installieren"},
+                                                 {"click", "Weiter"},
+                                                 {"window", "LIZENZVEREINBARUNG"},
+                                                 {"click", "Akzeptieren"},
+                                                 {"window", "", shown::kChooserPrompt},
+                                                 {"tree", name.substr(name.rfind('\\') + 1)},
+                                                 {"click", "#1"},
+                                                 {"window", "Achtung", shown::kNoPureBasicWarning},
+                                                 {"click", "#1"},
+                                                 {"window", "Fortschritt ...", "Fertig"},
+                                                 {"await", "its layout",
+                                                  "300 x 284 centred: 10 10 280 230|10 250 280 24",
+                                                  LayoutAndCloseBox},
+                                                 {"click", "Fertig"}};
         EXPECT_EQ(driver::PlayWhile(steps, RunInstaller), 0);
         EXPECT_EQ(std::ranges::count(host.Entries(), "PureLibraries"), 1);
         EXPECT_TRUE(ReadWholeFile(host.Path() + R"(PureLibraries\UserLibraries\Quorrel_400)").ok);

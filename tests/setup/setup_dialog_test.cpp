@@ -111,13 +111,14 @@ const Step kAgreementTexts{"await", "its texts",
                            shown::kAgreementIntro + ("\n" + WithLf(kDescriptionText)) +
                                "\n<Akzeptieren>\n<Abbruch>\n" + kAuthorWebAddress,
                            driver::Lines};
-const Step kAgreementLayout{"await", "its layout",
-                            "500 x 330: 4 4 492 290|10 10 470 40|10 60 470 220|4 300 100 24|"
-                            "396 300 100 24|110 302 280 14",
-                            driver::Layout};
+const Step kAgreementLayout{
+    "await", "its layout",
+    "500 x 330 centred: 4 4 492 290|10 10 470 40|10 60 470 220|4 300 100 24|"
+    "396 300 100 24|110 302 280 14",
+    driver::Layout};
 const Step kDialogLayout{
     "await", "its layout",
-    "482 x 314: 0 0 110 300|112 0 369 300|4 6 350 18|2 20 364 70|10 30 350 18|10 50 350 18|"
+    "482 x 314 centred: 0 0 110 300|112 0 369 300|4 6 350 18|2 20 364 70|10 30 350 18|10 50 350 18|"
     "10 70 350 18|2 90 364 50|10 100 350 18|10 120 350 18|6 160 356 100|6 8 340 82|"
     "2 148 364 149|10 160 90 18|10 184 340 18|10 208 110 18|5 221 358 37|10 234 200 18|"
     "10 266 100 24|260 266 100 24|4 140 200 14|0 300 370 14",

@@ -95,8 +95,13 @@ std::string Lines(HWND window) {
 
 std::string Layout(HWND window) {
     RECT area{};
+    GetWindowRect(window, &area);
+    const bool centred =
+        area.left == (GetSystemMetrics(SM_CXSCREEN) - area.right + area.left) / 2 &&
+        area.top == (GetSystemMetrics(SM_CYSCREEN) - area.bottom + area.top) / 2;
     GetClientRect(window, &area);
-    std::string layout = std::to_string(area.right) + " x " + std::to_string(area.bottom) + ":";
+    std::string layout = std::to_string(area.right) + " x " + std::to_string(area.bottom) +
+                         (centred ? " centred:" : ":");
     for (HWND control : Collected(0, window, false)) {
         GetWindowRect(control, &area);
         MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&area), 2);

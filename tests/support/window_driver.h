@@ -38,8 +38,9 @@ std::string TextOf(HWND window);
 // a button "<caption>"; " (disabled)" follows a control that cannot be used. Controls without a
 // text are left out.
 std::string Lines(HWND window);
-// The window's client size and where every control below it lies, in the order of their
-// creation: "width x height: x y width height|..." (each in its parent's client area).
+// The window's client size, whether it is centred on the screen, and where every control below
+// it lies, in the order of their creation: "width x height centred: x y width height|..." (each in
+// its parent's client area).
 std::string Layout(HWND window);
 // The titles of the process's visible top-level windows.
 std::vector<std::string> Titles(DWORD processId = GetCurrentProcessId());
