@@ -57,9 +57,13 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+// Without a message: a thread of this process that waits for ours would never answer it.
 std::string TitleOf(HWND window) {
+    wchar_t wide[1024];
     char title[1024];
-    return std::string(title, static_cast<size_t>(GetWindowTextA(window, title, sizeof title)));
+    return std::string(title,
+                       WideCharToMultiByte(1252, 0, wide, InternalGetWindowText(window, wide, 1024),
+                                           title, sizeof title, nullptr, nullptr));
 }
 
 } // namespace
@@ -232,14 +236,17 @@ std::string Driver::TreeLabel(HWND tree) const {
     return read ? label : "";
 }
 
-void PlayOrEnd(const std::vector<Step>& steps) {
+void PlayOrEnd(const std::vector<Step>& steps, const std::atomic<bool>& returned) {
     Driver user;
-    for (const Step& step : steps) {
-        if (!user.Do(step)) {
-            std::fprintf(stderr, "The user could not go on: %s\n", user.Failure().c_str());
-            std::fflush(stderr);
-            TerminateProcess(GetCurrentProcess(), 3);
-        }
+    bool played = true;
+    for (size_t step = 0; step < steps.size() && played; ++step) {
+        played = user.Do(steps[step]);
+    }
+    if (!played || !user.Do({"await", "the program to return after the last step", "yes",
+                             [&](HWND) { return returned ? "yes" : "no"; }})) {
+        std::fprintf(stderr, "The user could not go on: %s\n", user.Failure().c_str());
+        std::fflush(stderr);
+        TerminateProcess(GetCurrentProcess(), 3);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -70,14 +71,16 @@ class Driver {
     std::string failure_;
 };
 
-// Plays the steps in this process; at the first that fails it prints why and ends the process,
-// which would otherwise wait for its user for ever.
-void PlayOrEnd(const std::vector<Step>& steps);
+// Plays the steps in this process, then gives `returned` 15 s to become true. When a step fails
+// or the time is up, it prints why and ends the process, which would otherwise wait for ever.
+void PlayOrEnd(const std::vector<Step>& steps, const std::atomic<bool>& returned);
 
 // Runs `run` on this thread while a second one plays the steps; what `run` returns.
 template <typename Run> auto PlayWhile(const std::vector<Step>& steps, Run run) {
-    std::thread user([&] { PlayOrEnd(steps); });
+    std::atomic<bool> returned = false;
+    std::thread user([&] { PlayOrEnd(steps, returned); });
     auto result = run();
+    returned = true;
     user.join();
     return result;
 }
