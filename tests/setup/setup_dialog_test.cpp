@@ -73,10 +73,11 @@ std::string OnTop(HWND window) {
 
 // Whether the agreement editor keeps its text when typed into, and scrolls a long one.
 std::string TypedAndScrolled(HWND agreement) {
-    HWND editor = driver::Find(agreement, WithLf(kDescriptionText) + std::string(60, '\n') + "!");
+    const std::string text = WithLf(kDescriptionText) + std::string(60, '\n') + "!";
+    HWND editor = driver::Find(agreement, text);
     SendMessageA(editor, WM_CHAR, 'x', 1);
     SendMessageA(editor, WM_VSCROLL, SB_PAGEDOWN, 0);
-    return std::string(driver::TextOf(editor).starts_with("x") ? "typed" : "kept") +
+    return std::string(driver::TextOf(editor) == text ? "kept" : "typed") +
            (SendMessageA(editor, EM_GETFIRSTVISIBLELINE, 0, 0) > 0 ? ", scrolled" : "");
 }
 
