@@ -14,18 +14,16 @@
 #include "runtime/ui/events.h"
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
+#include "runtime/ui/window_placement.h"
 #include "setup/setup_dialog.h"
+#include "setup/side_picture.h"
 #include "setup/version_number.h"
 
 namespace {
 
-constexpr int32_t kBackdropWindow = 0;
 constexpr int32_t kProgressWindow = 1;
 constexpr int32_t kLogField = 100;
 constexpr int32_t kFinishButton = 101;
-constexpr int32_t kDialogPicture = 1;
-constexpr int32_t kReadOnlyEditor = 2048;
-constexpr int32_t kCentredTitleBarOnly = 1;
 constexpr int32_t kStepPauseMs = 100;
 
 constexpr const char* kChooserTitle = "Wählen Sie einen Pfad aus, angezeigt wird der gefundene "
@@ -34,8 +32,8 @@ constexpr const char* kChooserTitle = "Wählen Sie einen Pfad aus, angezeigt wir
 void LoadDialogPicture() {
     const PayloadItem& picture = PayloadItemAt(kDialogPictureItem);
     // Without the picture the setup dialog falls back to one of its own.
-    if (LoadImageFromMemory(kDialogPicture, picture.bytes, picture.size) != 0) {
-        ScaleImage(kDialogPicture, 110, 300);
+    if (LoadImageFromMemory(kSidePictureImage, picture.bytes, picture.size) != 0) {
+        ScaleImage(kSidePictureImage, kSidePictureWidth, kSidePictureHeight);
     }
 }
 
@@ -48,7 +46,8 @@ void CloseBackdrop() {
 // The progress window with its log field and finish button; false when it cannot be opened,
 // in which case the run ends without a word.
 bool OpenProgressWindow() {
-    if (CreateAppWindow(kProgressWindow, 0, 0, 300, 284, "Fortschritt ...", kCentredTitleBarOnly,
+    // Centred, with a title bar only: the run's end is the finish button.
+    if (CreateAppWindow(kProgressWindow, 0, 0, 300, 284, "Fortschritt ...", kCentreOnScreen,
                         AppWindowHandle(kBackdropWindow)) == 0) {
         CloseBackdrop();
         return false;
@@ -58,7 +57,7 @@ bool OpenProgressWindow() {
         DestroyAppWindow(kProgressWindow);
         return false;
     }
-    CreateEditorField(kLogField, 10, 10, 280, 230, kReadOnlyEditor);
+    CreateEditorField(kLogField, 10, 10, 280, 230, kEditorReadOnly);
     CreatePushButton(kFinishButton, 10, 250, 280, 24, "Fertig");
     return true;
 }

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+// The installer's one file number: the carried file being written, or the version marker being
+// read at start-up. Never two at once.
 constexpr int32_t kPayloadFileNumber = 1;
 
 // 1 when the file was created and every byte reached the disk (writes, final flush and close

@@ -1,11 +1,10 @@
 #include "installer/version_record.h"
 
+#include "installer/payload_writer.h"
 #include "registry/key_operations.h"
 #include "runtime/system/files.h"
 
 namespace {
-
-constexpr int32_t kMarkerFile = 1;
 
 bool RegistryHoldsVersion() {
     return !ReadStringValue(kHkeyCurrentUser, kVersionRecordKey, "Version").empty();
@@ -20,10 +19,10 @@ Text VersionMarkerPath(const Text& hostDirectory) {
 VersionRecord ReadInstalledVersion(const Text& hostDirectory) {
     VersionRecord record;
     const Text markerPath = VersionMarkerPath(hostDirectory);
-    if (FileOpenRead(kMarkerFile, markerPath) != 0) {
-        record.version = TextToInt(FileReadLine(kMarkerFile));
-        record.date = FileReadLine(kMarkerFile);
-        FileClose(kMarkerFile);
+    if (FileOpenRead(kPayloadFileNumber, markerPath) != 0) {
+        record.version = TextToInt(FileReadLine(kPayloadFileNumber));
+        record.date = FileReadLine(kPayloadFileNumber);
+        FileClose(kPayloadFileNumber);
         // The marker is consumed at every start, also when the user then cancels; so its
         // record goes to the registry first unless the registry already has one.
         if (RegistryHoldsVersion() || WriteInstalledVersion(record.version, record.date)) {

@@ -5,7 +5,7 @@
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
 #include "runtime/ui/window_placement.h"
-#include "setup/welcome_banner.h"
+#include "setup/backdrop_window.h"
 
 namespace {
 
@@ -15,39 +15,32 @@ constexpr const char* kAgreementIntro =
 
 } // namespace
 
-bool OpenAgreementWindow(AgreementWindow& agreement) {
+int32_t OpenAgreementWindow() {
     const int32_t window =
         CreateAppWindow(-1, 0, 0, 500, 330, "LIZENZVEREINBARUNG", WS_CAPTION | kCentreOnScreen,
                         AppWindowHandle(kBackdropWindow));
-    agreement.window = window > 0 ? window : 0;
-    agreement.built = false;
-    return agreement.window != 0;
+    return window > 0 ? window : 0;
 }
 
-bool BuildAgreementWindow(AgreementWindow& agreement, const SetupFonts& fonts,
-                          const Text& agreementText, const Text& webAddress) {
-    if (AttachGadgetList(AppWindowHandle(agreement.window)) == nullptr) {
-        return false;
-    }
+AgreementButtons CreateAgreementGadgets(const SetupFonts& fonts, const Text& agreementText,
+                                        const Text& webAddress) {
     ApplyGadgetFont(-1, fonts.content);
     CreateContainerPanel(-1, 4, 4, 492, 290, kPanelSingleBorder);
     CreateTextLabel(-1, 10, 10, 470, 40, kAgreementIntro);
     const int32_t editor = CreateEditorField(-1, 10, 60, 470, 220, kEditorReadOnly);
     WriteGadgetText(editor, agreementText);
     CloseGadgetContainer();
-    agreement.acceptButton = CreatePushButton(-1, 4, 300, 100, 24, "Akzeptieren");
-    agreement.cancelButton = CreatePushButton(-1, 396, 300, 100, 24, "Abbruch");
+    AgreementButtons buttons;
+    buttons.accept = CreatePushButton(-1, 4, 300, 100, 24, "Akzeptieren");
+    buttons.cancel = CreatePushButton(-1, 396, 300, 100, 24, "Abbruch");
     ApplyGadgetFont(-1, fonts.base);
     CreateTextLabel(-1, 110, 302, 280, 14, webAddress, kLabelCentred);
     ApplyGadgetFont(-1, -1);
-    agreement.built = true;
-    return true;
+    return buttons;
 }
 
-void CloseAgreementWindow(AgreementWindow& agreement) {
-    if (agreement.window != 0 && AppWindowExists(agreement.window)) {
-        DestroyAppWindow(agreement.window);
+void CloseAgreementWindow(int32_t window) {
+    if (window != 0 && AppWindowExists(window)) {
+        DestroyAppWindow(window);
     }
-    agreement.window = 0;
-    agreement.built = false;
 }

@@ -7,16 +7,15 @@
 
 #include <cstdint>
 
-struct AgreementWindow {
-    int32_t window = 0; // 0 while none is open
-    bool built = false;
-    int32_t acceptButton = -1;
-    int32_t cancelButton = -1;
+struct AgreementButtons {
+    int32_t accept = -1;
+    int32_t cancel = -1;
 };
 
-// Opens the window (visible, owned by the backdrop); false when it cannot be opened.
-bool OpenAgreementWindow(AgreementWindow& agreement);
-// Creates its gadgets once; false when its gadget list cannot be made current.
-bool BuildAgreementWindow(AgreementWindow& agreement, const SetupFonts& fonts,
-                          const Text& agreementText, const Text& webAddress);
-void CloseAgreementWindow(AgreementWindow& agreement);
+// Opens the window, visible and owned by the backdrop; its number, or 0 when it cannot be opened.
+int32_t OpenAgreementWindow();
+// Creates its gadgets on the current gadget list (the agreement window's).
+AgreementButtons CreateAgreementGadgets(const SetupFonts& fonts, const Text& agreementText,
+                                        const Text& webAddress);
+// Closes the window if it is open; 0 stands for none.
+void CloseAgreementWindow(int32_t window);

@@ -1,46 +1,47 @@
 #include "setup/colour_callbacks.h"
 
-#include "runtime/ui/app_windows.h"
+#include "runtime/base/never_destroyed.h"
+#include "runtime/system/owned_handle.h"
 #include "runtime/ui/gadgets.h"
-#include "setup/setup_state.h"
+#include "runtime/ui/window_callback.h"
 
 namespace {
 
-bool IsGadget(LPARAM control, int32_t gadget) {
-    return gadget >= 0 && reinterpret_cast<HWND>(control) == GadgetHandle(gadget);
-}
+constexpr COLORREF kBannerTextColour = RGB(255, 255, 255);
+constexpr COLORREF kMessageTextColour = RGB(255, 0, 255);
+constexpr COLORREF kMessageBackground = RGB(225, 245, 170);
 
-LRESULT BrushResult(HBRUSH brush) {
+// Made the first time a setup is blocked and kept for the run, like the window that shows it.
+NeverDestroyed<OwnedGdiObject> g_messageBrush;
+
+LRESULT BrushResult(HGDIOBJ brush) {
     return reinterpret_cast<LRESULT>(brush);
 }
 
 } // namespace
 
-LRESULT BackdropColourCallback(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT BackdropColourCallback(HWND, UINT message, WPARAM wParam, LPARAM) {
     if (message != WM_CTLCOLORSTATIC) {
-        return kProcessNormally;
-    }
-    const SetupSharedState& state = SharedSetupState();
-    HDC dc = reinterpret_cast<HDC>(wParam);
-    if (IsGadget(lParam, state.bannerGadget)) {
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, state.bannerTextColour);
-        return BrushResult(state.hollowBrush);
-    }
-    if (IsGadget(lParam, state.firstCreditGadget) || IsGadget(lParam, state.secondCreditGadget)) {
-        SetBkMode(dc, TRANSPARENT);
-        return BrushResult(state.hollowBrush);
-    }
-    return kProcessNormally;
-}
-
-LRESULT MessageColourCallback(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
-    const SetupSharedState& state = SharedSetupState();
-    if (message != WM_CTLCOLORSTATIC || !IsGadget(lParam, state.messageGadget)) {
         return kProcessNormally;
     }
     HDC dc = reinterpret_cast<HDC>(wParam);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, state.messageTextColour);
-    return BrushResult(state.messageBrush);
+    SetTextColor(dc, kBannerTextColour);
+    // The hollow brush lets the gradient show through; the banner only grows while it is typed,
+    // so the unerased background leaves no traces.
+    return BrushResult(GetStockObject(NULL_BRUSH));
+}
+
+LRESULT ColourMessageText(int32_t messageGadget, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_CTLCOLORSTATIC || messageGadget < 0 ||
+        reinterpret_cast<HWND>(lParam) != GadgetHandle(messageGadget)) {
+        return kProcessNormally;
+    }
+    if (!*g_messageBrush) {
+        g_messageBrush->Reset(CreateSolidBrush(kMessageBackground));
+    }
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kMessageTextColour);
+    return BrushResult(g_messageBrush->Get());
 }

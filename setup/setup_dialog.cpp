@@ -1,11 +1,7 @@
 #include "setup/setup_dialog.h"
 
 #include "runtime/base/dates.h"
-#include "runtime/graphics/drawing.h"
-#include "runtime/graphics/images.h"
-#include "runtime/system/owned_handle.h"
 #include "runtime/ui/app_windows.h"
-#include "runtime/ui/container_panel.h"
 #include "runtime/ui/displays.h"
 #include "runtime/ui/events.h"
 #include "runtime/ui/gadget_list.h"
@@ -13,11 +9,12 @@
 #include "setup/agreement_window.h"
 #include "setup/backdrop_gradient.h"
 #include "setup/colour_callbacks.h"
+#include "setup/credit_links.h"
+#include "setup/dialog_window.h"
 #include "setup/gradient_palette.h"
 #include "setup/option_rules.h"
 #include "setup/setup_fonts.h"
 #include "setup/setup_info_lines.h"
-#include "setup/setup_state.h"
 #include "setup/side_picture.h"
 #include "setup/welcome_banner.h"
 
@@ -25,230 +22,192 @@ namespace {
 
 constexpr int32_t kBackdropFlags = WS_CAPTION | WS_SYSMENU | WS_MAXIMIZE;
 
-// Created the first time a dialog is blocked; kept for the process, like the window using it.
-OwnedGdiObject g_messageBrush;
-
-// What one call of the dialog was given and what it decided so far.
-struct DialogInput {
-    Text title;
-    int32_t setupVersion;
-    int32_t setupDate;
-    Text author;
-    Text webAddress;
-    Text agreementText;
-    int32_t installedVersion;
-    int32_t installedDate;
-    bool uninstallLocked;
-    bool shortcutAllowed;
+// The stages of one call, in this order; the call may end in any of them.
+enum class SetupStage {
+    kWelcome,   // the welcome line is typed on the backdrop; only its close box ends the call
+    kDialog,    // the line's last tick opened the setup dialog window; the next loop pass builds it
+    kAgreement, // "Weiter" chose a fresh install: the agreement window is open
+    kDecided,   // the choice is final
 };
 
-struct DialogGadgets {
-    int32_t install = -1;
-    int32_t update = -1;
-    int32_t uninstall = -1;
-    int32_t shortcut = -1;
-    int32_t shortcutFrame = -1;
-    int32_t messagePanel = -1;
-    int32_t next = -1;
-    int32_t cancel = -1;
+// Everything one call of the setup dialog holds and decides. It lives on the call's stack; the
+// welcome timer and the dialog window's colour callback, which run inside the event wait, reach
+// it through g_session.
+class SetupSession {
+  public:
+    explicit SetupSession(const SetupRequest& request);
+    SetupSession(const SetupSession&) = delete;
+    SetupSession& operator=(const SetupSession&) = delete;
+
+    // The whole call. g_session points to this session from its start to its end, whichever way
+    // the call ends.
+    SetupResult Run();
+
+    // Inside the event wait.
+    void TypeWelcomeCharacter();
+    LRESULT ColourDialogWindow(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+  private:
+    // Everything up to the first event wait; false when a font, the backdrop or its gadget list
+    // cannot be made.
+    bool Start();
+    SetupResult RunLoop();
+    // Handles one event; true when the call ends with `result`.
+    bool HandleEvent(int32_t event, SetupResult& result);
+    bool BuildDialogWindow();
+    bool BuildAgreementWindow();
+    SetupResult Finish(SetupResult result);
+    // Closes every window of the dialog: the setup is cancelled.
+    SetupResult CancelAll();
+
+    const SetupRequest request_;
+    const int32_t setupDate_; // date values of the two date texts; 0 for an empty text
+    const int32_t installedDate_;
+    SetupFonts fonts_;
+    int32_t bannerGadget_ = -1;
+    CreditLinks creditLinks_;
+    int32_t typewriterCounter_ = 0;
+    int32_t dialogWindow_ = 0; // from the line's last tick until "Weiter"; 0 otherwise
+    bool sidePicture_ = false;
+    bool dialogBuilt_ = false;
+    DialogGadgets gadgets_;
+    int32_t agreementWindow_ = 0; // 0 while none is open
+    bool agreementBuilt_ = false;
+    AgreementButtons agreementButtons_;
+    SetupResult choice_ = SetupResult::kCancelled;
+    SetupStage stage_ = SetupStage::kWelcome;
 };
+
+// The call in progress; nullptr outside SetupDialog.
+SetupSession* g_session = nullptr;
+
+void CALLBACK OnWelcomeTimer(HWND window, UINT, UINT_PTR timer, DWORD) {
+    if (g_session != nullptr) {
+        g_session->TypeWelcomeCharacter();
+    } else {
+        KillTimer(window, timer);
+    }
+}
+
+LRESULT OnDialogWindowColours(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+    return g_session != nullptr ? g_session->ColourDialogWindow(message, wParam, lParam)
+                                : kProcessNormally;
+}
+
+int32_t ParseDateText(const Text& text) {
+    return text.empty() ? 0 : DateFromText(kSetupDateMask, text);
+}
 
 int32_t ClampedPaletteColour(int32_t paletteNumber) {
     return GradientPaletteColour(ClampPaletteNumber(paletteNumber));
 }
 
-// Hides the options and shows why the setup cannot go on, magenta on light green.
-void ShowBlockMessage(const DialogGadgets& gadgets, int32_t dialogWindow, const char* text) {
-    SetGadgetDisabled(gadgets.update, 1);
-    SetGadgetDisabled(gadgets.uninstall, 1);
-    for (int32_t gadget : {gadgets.install, gadgets.update, gadgets.uninstall, gadgets.shortcut,
-                           gadgets.shortcutFrame}) {
-        SetGadgetHidden(gadget, 1);
-    }
-    SetGadgetHidden(gadgets.messagePanel, 0);
-    SetupSharedState& state = SharedSetupState();
-    WriteGadgetText(state.messageGadget, text);
-    state.messageTextColour = RGB(255, 0, 255);
-    if (!g_messageBrush) {
-        g_messageBrush.Reset(CreateSolidBrush(RGB(225, 245, 170)));
-    }
-    state.messageBrush = static_cast<HBRUSH>(g_messageBrush.Get());
-    SetAppWindowHook(MessageColourCallback, dialogWindow);
+SetupSession::SetupSession(const SetupRequest& request)
+    : request_(request), setupDate_(ParseDateText(request.setupDateText)),
+      installedDate_(ParseDateText(request.installedDateText)) {}
+
+SetupResult SetupSession::Run() {
+    g_session = this;
+    const SetupResult result = Start() ? RunLoop() : SetupResult::kCancelled;
+    g_session = nullptr;
+    return result;
 }
 
-void ApplySetupOffer(const SetupOffer& offer, const DialogGadgets& gadgets, int32_t dialogWindow) {
-    if (offer.blockMessage != 0) {
-        ShowBlockMessage(gadgets, dialogWindow, offer.blockText);
-        return;
+bool SetupSession::Start() {
+    const int32_t displayWidth = DisplayWidth(0);
+    if (!LoadSetupFonts(fonts_)) {
+        return false;
     }
-    if (!offer.installEnabled) {
-        SetGadgetDisabled(gadgets.install, 1);
-    }
-    if (!offer.updateEnabled) {
-        SetGadgetDisabled(gadgets.update, 1);
-    }
-    if (!offer.uninstallEnabled) {
-        SetGadgetDisabled(gadgets.uninstall, 1);
-    }
-    if (offer.updateCaption != nullptr) {
-        WriteGadgetText(gadgets.update, offer.updateCaption);
-        MoveGadget(gadgets.update, kKeepValue, kKeepValue, offer.updateWidth, kKeepValue);
-    }
-}
-
-SelectedOption ReadSelectedOption(const DialogGadgets& gadgets) {
-    if (ReadGadgetState(gadgets.install) != 0) {
-        return SelectedOption::kInstall;
-    }
-    if (ReadGadgetState(gadgets.update) != 0) {
-        return SelectedOption::kUpdate;
-    }
-    if (ReadGadgetState(gadgets.uninstall) != 0) {
-        return SelectedOption::kUninstall;
-    }
-    return SelectedOption::kNone;
-}
-
-class SetupDialogRun {
-  public:
-    SetupDialogRun(DialogInput input, const SetupFonts& fonts)
-        : input_(std::move(input)), fonts_(fonts) {}
-
-    // Everything up to the first event wait; false when a window or gadget list failed.
-    bool Start(int32_t topColour, int32_t bottomColour, int32_t displayWidth, bool onTop);
-    SetupResult RunLoop();
-
-  private:
-    SetupResult Finish(SetupResult result);
-    SetupResult CancelAll();
-    bool BuildDialogWindow(int32_t window);
-    void UpdateChoice();
-    // Handles one event; true when the dialog ends with `result`.
-    bool HandleEvent(int32_t event, SetupResult& result);
-
-    DialogInput input_;
-    SetupFonts fonts_;
-    DialogGadgets gadgets_;
-    AgreementWindow agreement_;
-    bool sidePicture_ = false;
-    bool dialogBuilt_ = false;
-    bool done_ = false;
-    SetupResult choice_ = SetupResult::kCancelled;
-};
-
-bool SetupDialogRun::Start(int32_t topColour, int32_t bottomColour, int32_t displayWidth,
-                           bool onTop) {
+    ApplyGadgetFont(-1, fonts_.base);
     if (CreateAppWindow(kBackdropWindow, 0, 0, 100, 100, "SETUP", kBackdropFlags) == 0 ||
         AttachGadgetList(AppWindowHandle(kBackdropWindow)) == nullptr) {
         return false;
     }
     // Before the credit links: Wine leaves a shown window that owns a tooltip off the top.
-    SetAppWindowTopmost(kBackdropWindow, onTop ? 1 : 0);
-    SetupSharedState& state = SharedSetupState();
-    state.dialogWindow = 0;
-    state.bannerGadget = CreateTextLabel(-1, 40, 120, displayWidth - 50, 40, "");
-    ApplyGadgetFont(state.bannerGadget, fonts_.banner);
-    CreateCreditLinks(fonts_.credit);
-    GradientBackground(topColour, bottomColour, 255, 0, kBackdropWindow, kGradientImage);
+    SetAppWindowTopmost(kBackdropWindow, request_.backdropOnTop ? 1 : 0);
+    bannerGadget_ = CreateWelcomeBanner(displayWidth, fonts_.banner);
+    creditLinks_ = CreateCreditLinks(fonts_.credit);
+    GradientBackground(ClampedPaletteColour(request_.topPaletteNumber),
+                       ClampedPaletteColour(request_.bottomPaletteNumber), 255, 0, kBackdropWindow,
+                       kGradientImage);
     sidePicture_ = PrepareSidePicture(fonts_.banner);
 
     SetAppWindowHidden(kBackdropWindow, 0);
-    state.bannerTextColour = RGB(255, 255, 255);
-    state.hollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     SetAppWindowHook(BackdropColourCallback, kBackdropWindow);
-    SetTimer(AppWindowHandle(kBackdropWindow), kWelcomeTimerId, kWelcomeTickMs, TypeWelcomeText);
+    SetTimer(AppWindowHandle(kBackdropWindow), kWelcomeTimerId, kWelcomeTickMs, OnWelcomeTimer);
     return true;
 }
 
-bool SetupDialogRun::BuildDialogWindow(int32_t window) {
-    if (AttachGadgetList(AppWindowHandle(window)) == nullptr) {
+void SetupSession::TypeWelcomeCharacter() {
+    if (stage_ != SetupStage::kWelcome) {
+        return; // a tick that was already on its way when the last one stopped the timer
+    }
+    const WelcomeTick tick = NextWelcomeTick(typewriterCounter_);
+    typewriterCounter_ = tick.counter;
+    const int32_t dialog = ShowWelcomeTick(bannerGadget_, tick);
+    if (tick.opensSetupDialog) {
+        dialogWindow_ = dialog;
+        stage_ = SetupStage::kDialog;
+    }
+}
+
+LRESULT SetupSession::ColourDialogWindow(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ColourMessageText(gadgets_.message, message, wParam, lParam);
+}
+
+bool SetupSession::BuildDialogWindow() {
+    if (AttachGadgetList(AppWindowHandle(dialogWindow_)) == nullptr) {
         return false;
     }
-    if (sidePicture_) {
-        CreatePictureBox(-1, 0, 0, kSidePictureWidth, kSidePictureHeight,
-                         ImageBitmapHandle(kSidePictureImage));
-    } else {
-        CreateTextLabel(-1, 0, 0, kSidePictureWidth, kSidePictureHeight, "kein Bild geladen");
+    const DialogLines lines{ProgramLine(request_.title),
+                            SetupVersionLine(request_.setupVersion),
+                            SetupDateLine(setupDate_),
+                            CopyrightLine(request_.author),
+                            InstalledVersionLine(request_.installedVersion),
+                            InstalledDateLine(request_.installedVersion, installedDate_),
+                            request_.webAddress};
+    gadgets_ = CreateDialogGadgets(lines, fonts_, sidePicture_, request_.uninstallLocked);
+    SetAppWindowHidden(dialogWindow_, 0);
+    const SetupOffer offer = DecideSetupOffer(request_.setupVersion, request_.installedVersion,
+                                              setupDate_, installedDate_, request_.uninstallLocked);
+    ApplySetupOffer(offer, gadgets_);
+    if (offer.blockMessage != 0) {
+        SetAppWindowHook(OnDialogWindowColours, dialogWindow_);
     }
-    ApplyGadgetFont(-1, fonts_.content);
-    CreateContainerPanel(-1, 112, 0, 369, 300, kPanelSingleBorder);
-    CreateTextLabel(-1, 4, 6, 350, 18, ProgramLine(input_.title));
-    CreateGroupFrame(-1, 2, 20, 364, 70, "");
-    CreateTextLabel(-1, 10, 30, 350, 18, SetupVersionLine(input_.setupVersion));
-    CreateTextLabel(-1, 10, 50, 350, 18, SetupDateLine(input_.setupDate));
-    CreateTextLabel(-1, 10, 70, 350, 18, CopyrightLine(input_.author));
-    CreateGroupFrame(-1, 2, 90, 364, 50, "");
-    CreateTextLabel(-1, 10, 100, 350, 18, InstalledVersionLine(input_.installedVersion));
-    CreateTextLabel(-1, 10, 120, 350, 18,
-                    InstalledDateLine(input_.installedVersion, input_.installedDate));
-    gadgets_.messagePanel = CreateContainerPanel(-1, 6, 160, 356, 100, kPanelSingleBorder);
-    SetGadgetHidden(gadgets_.messagePanel, 1);
-    SharedSetupState().messageGadget = CreateTextLabel(-1, 6, 8, 340, 82, "");
-    CloseGadgetContainer();
-    CreateGroupFrame(-1, 2, 148, 364, 149, "");
-    gadgets_.install = CreateOptionButton(-1, 10, 160, 90, 18, "installieren");
-    gadgets_.update = CreateOptionButton(-1, 10, 184, 140, 18, kUpdateCaption);
-    gadgets_.uninstall = CreateOptionButton(-1, 10, 208, 110, 18, "deinstallieren");
-    gadgets_.shortcutFrame = CreateGroupFrame(-1, 5, 221, 358, 37, "");
-    gadgets_.shortcut = CreateCheckBox(-1, 10, 234, 200, 18, "Desktop Shortcut erstellen");
-    if (input_.uninstallLocked) {
-        SetGadgetDisabled(gadgets_.uninstall, 1);
-    }
-    if (!input_.shortcutAllowed) {
-        SetGadgetDisabled(gadgets_.shortcut, 1);
-    }
-    gadgets_.next = CreatePushButton(-1, 10, 266, 100, 24, "Weiter");
-    gadgets_.cancel = CreatePushButton(-1, 260, 266, 100, 24, "Abbruch");
-    ApplyGadgetFont(-1, fonts_.base);
-    CreateTextLabel(-1, 4, 140, 200, 14, "Bitte eine Option wählen ...");
-    CloseGadgetContainer();
-    CreateTextLabel(-1, sidePicture_ ? 0 : 112, 300, 370, 14, input_.webAddress);
-    SetGadgetDisabled(gadgets_.shortcut, 1);
-
-    SetAppWindowHidden(window, 0);
-    ApplySetupOffer(DecideSetupOffer(input_.setupVersion, input_.installedVersion, input_.setupDate,
-                                     input_.installedDate, input_.uninstallLocked),
-                    gadgets_, window);
     dialogBuilt_ = true;
     // "Weiter" is usable only once an option is selected, from the first moment on.
-    UpdateChoice();
+    choice_ = UpdateDialogChoice(gadgets_, request_.shortcutAllowed);
     return true;
 }
 
-void SetupDialogRun::UpdateChoice() {
-    const SetupChoiceState next =
-        UpdateSetupChoice(ReadSelectedOption(gadgets_), input_.shortcutAllowed,
-                          ReadGadgetState(gadgets_.shortcut) != 0, ReadGadgetText(gadgets_.update));
-    SetGadgetDisabled(gadgets_.next, next.nextEnabled ? 0 : 1);
-    SetGadgetDisabled(gadgets_.shortcut, next.shortcutEnabled ? 0 : 1);
-    if (next.clearShortcutTick) {
-        WriteGadgetState(gadgets_.shortcut, 0);
+bool SetupSession::BuildAgreementWindow() {
+    if (AttachGadgetList(AppWindowHandle(agreementWindow_)) == nullptr) {
+        return false;
     }
-    choice_ = next.choice;
+    agreementButtons_ = CreateAgreementGadgets(fonts_, request_.agreementText, request_.webAddress);
+    agreementBuilt_ = true;
+    return true;
 }
 
-SetupResult SetupDialogRun::Finish(SetupResult result) {
-    ApplyGadgetFont(-1, -1);
-    SharedSetupState().typewriterCounter = 0;
+SetupResult SetupSession::Finish(SetupResult result) {
+    ApplyGadgetFont(-1, -1); // new gadgets of the caller get the system font again
     return result;
 }
 
-// Closes every window of the dialog; the setup is cancelled.
-SetupResult SetupDialogRun::CancelAll() {
-    SetupSharedState& state = SharedSetupState();
-    if (state.dialogWindow != 0 && AppWindowExists(state.dialogWindow)) {
-        DestroyAppWindow(state.dialogWindow);
+SetupResult SetupSession::CancelAll() {
+    if (dialogWindow_ != 0 && AppWindowExists(dialogWindow_)) {
+        DestroyAppWindow(dialogWindow_);
     }
-    state.dialogWindow = 0;
-    CloseAgreementWindow(agreement_);
+    dialogWindow_ = 0;
+    CloseAgreementWindow(agreementWindow_);
+    agreementWindow_ = 0;
     if (AppWindowExists(kBackdropWindow)) {
         DestroyAppWindow(kBackdropWindow);
     }
     return Finish(SetupResult::kCancelled);
 }
 
-bool SetupDialogRun::HandleEvent(int32_t event, SetupResult& result) {
-    SetupSharedState& state = SharedSetupState();
+bool SetupSession::HandleEvent(int32_t event, SetupResult& result) {
     if (event == kEventCloseRequest) {
         if (LastEventWindow() != kBackdropWindow) {
             return false; // only the backdrop has a close box
@@ -260,84 +219,64 @@ bool SetupDialogRun::HandleEvent(int32_t event, SetupResult& result) {
         return false;
     }
     const int32_t gadget = LastEventGadget();
-    if (OpenCreditLink(gadget)) {
+    if (OpenCreditLink(creditLinks_, gadget)) {
         return false;
     }
-    if (dialogBuilt_ && gadget == gadgets_.next) {
-        SetAppWindowHidden(state.dialogWindow, 1);
-        state.dialogWindow = 0;
-        if (choice_ == SetupResult::kInstall || choice_ == SetupResult::kInstallWithShortcut) {
-            OpenAgreementWindow(agreement_);
-        } else {
-            dialogBuilt_ = false;
-            done_ = true;
+    if (stage_ == SetupStage::kDialog && dialogBuilt_) {
+        if (gadget == gadgets_.next) {
+            // Hidden, not closed: the window goes with its owner, the backdrop.
+            SetAppWindowHidden(dialogWindow_, 1);
+            dialogWindow_ = 0;
+            const bool freshInstall =
+                choice_ == SetupResult::kInstall || choice_ == SetupResult::kInstallWithShortcut;
+            if (freshInstall) {
+                agreementWindow_ = OpenAgreementWindow();
+            }
+            stage_ = freshInstall ? SetupStage::kAgreement : SetupStage::kDecided;
+        } else if (gadget == gadgets_.cancel) {
+            result = CancelAll();
+            return true;
         }
-    } else if (dialogBuilt_ && gadget == gadgets_.cancel && state.dialogWindow != 0) {
-        result = CancelAll();
-        return true;
-    } else if (agreement_.built && gadget == agreement_.acceptButton) {
-        CloseAgreementWindow(agreement_);
-        done_ = true;
-    } else if (agreement_.built && gadget == agreement_.cancelButton) {
-        result = CancelAll();
-        return true;
+    } else if (stage_ == SetupStage::kAgreement && agreementBuilt_) {
+        if (gadget == agreementButtons_.accept) {
+            CloseAgreementWindow(agreementWindow_);
+            agreementWindow_ = 0;
+            stage_ = SetupStage::kDecided;
+        } else if (gadget == agreementButtons_.cancel) {
+            result = CancelAll();
+            return true;
+        }
     }
     return false;
 }
 
-SetupResult SetupDialogRun::RunLoop() {
-    SetupSharedState& state = SharedSetupState();
+SetupResult SetupSession::RunLoop() {
     for (;;) {
         SetupResult result = SetupResult::kCancelled;
         if (HandleEvent(WaitForEvent(), result)) {
             return result;
         }
-        const bool dialogOpen = state.dialogWindow != 0 && AppWindowExists(state.dialogWindow);
-        if (dialogOpen && dialogBuilt_) {
-            UpdateChoice();
-        } else if (dialogOpen && !BuildDialogWindow(state.dialogWindow)) {
+        if (stage_ == SetupStage::kDialog && dialogWindow_ != 0 && AppWindowExists(dialogWindow_)) {
+            if (dialogBuilt_) {
+                choice_ = UpdateDialogChoice(gadgets_, request_.shortcutAllowed);
+            } else if (!BuildDialogWindow()) {
+                return Finish(SetupResult::kCancelled);
+            }
+        }
+        if (stage_ == SetupStage::kAgreement && agreementWindow_ != 0 &&
+            AppWindowExists(agreementWindow_) && !agreementBuilt_ && !BuildAgreementWindow()) {
             return Finish(SetupResult::kCancelled);
         }
-        if (agreement_.window != 0 && AppWindowExists(agreement_.window) && !agreement_.built &&
-            !BuildAgreementWindow(agreement_, fonts_, input_.agreementText, input_.webAddress)) {
-            return Finish(SetupResult::kCancelled);
-        }
-        if (done_) {
-            // A result of 0 always leaves no window of the dialog behind.
+        if (stage_ == SetupStage::kDecided) {
+            // A cancelled result always leaves no window of the dialog behind.
             return choice_ == SetupResult::kCancelled ? CancelAll() : Finish(choice_);
         }
     }
 }
 
-int32_t ParseDateText(const Text& text) {
-    return text.empty() ? 0 : DateFromText(kSetupDateMask, text);
-}
-
 } // namespace
 
 SetupResult SetupDialog(const SetupRequest& request) {
-    DialogInput input{request.title,
-                      request.setupVersion,
-                      ParseDateText(request.setupDateText),
-                      request.author,
-                      request.webAddress,
-                      request.agreementText,
-                      request.installedVersion,
-                      ParseDateText(request.installedDateText),
-                      request.uninstallLocked,
-                      request.shortcutAllowed};
-    CountDisplays();
-    const int32_t displayWidth = DisplayWidth(0);
-    SetupFonts fonts;
-    if (!LoadSetupFonts(fonts)) {
-        return SetupResult::kCancelled;
-    }
-    ApplyGadgetFont(-1, fonts.base);
-    SetupDialogRun run(std::move(input), fonts);
-    if (!run.Start(ClampedPaletteColour(request.topPaletteNumber),
-                   ClampedPaletteColour(request.bottomPaletteNumber), displayWidth,
-                   request.backdropOnTop)) {
-        return SetupResult::kCancelled;
-    }
-    return run.RunLoop();
+    SetupSession session(request);
+    return session.Run();
 }

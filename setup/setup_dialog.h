@@ -3,6 +3,7 @@
 #pragma once
 
 #include "runtime/base/text.h"
+#include "setup/backdrop_window.h"
 #include "setup/setup_result.h"
 
 #include <cstdint>
@@ -24,6 +25,8 @@ struct SetupRequest {
     bool backdropOnTop = false;   // the backdrop stays above other windows
 };
 
-// With a choice the backdrop, window 0, stays open for the caller's later windows; with
-// kCancelled every window of the dialog is closed.
+// Runs the dialog's own event loop until the user decides. With a choice the backdrop
+// (kBackdropWindow) stays open for the caller's later windows; with kCancelled every window of
+// the dialog is closed. The caller may load the side picture beforehand (kSidePictureImage of
+// setup/side_picture.h).
 SetupResult SetupDialog(const SetupRequest& request);

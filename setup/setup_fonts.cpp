@@ -1,7 +1,7 @@
 #include "setup/setup_fonts.h"
 
+#include "runtime/ui/displays.h"
 #include "runtime/ui/fonts.h"
-#include "setup/desktop_dpi.h"
 #include "setup/font_scale.h"
 
 namespace {

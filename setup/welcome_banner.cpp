@@ -1,80 +1,24 @@
 #include "setup/welcome_banner.h"
 
-#include "host/host_discovery.h"
-#include "runtime/system/system_library.h"
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/gadgets.h"
 #include "runtime/ui/window_placement.h"
-#include "setup/credit_links.h"
-#include "setup/setup_state.h"
-#include "setup/welcome_banner_text.h"
+#include "setup/backdrop_window.h"
 
-namespace {
-
-constexpr int32_t kCreditHoverColour = 255; // red
-
-struct CreditLink {
-    int32_t x, y, width, height;
-    const char* text;
-    const char* address;
-};
-
-constexpr CreditLink kCreditLinks[] = {
-    {4, 22, 80, 10, kSetupMakerLinkText, kSetupMakerAddress},
-    {4, 32, 80, 10, kSecondCreditLinkText, kSecondCreditAddress},
-};
-
-int32_t MakeCreditLink(const CreditLink& link, HFONT font) {
-    const int32_t gadget =
-        CreateLinkLabel(-1, link.x, link.y, link.width, link.height, link.text, kCreditHoverColour);
-    if (gadget != 0) {
-        ApplyGadgetFont(gadget, font);
-        SetGadgetTooltip(gadget, link.address);
-    }
-    return gadget != 0 ? gadget : -1;
+int32_t CreateWelcomeBanner(int32_t displayWidth, HFONT font) {
+    const int32_t banner = CreateTextLabel(-1, 40, 120, displayWidth - 50, 40, "");
+    ApplyGadgetFont(banner, font);
+    return banner;
 }
 
-// ShellExecute needs the shell library, which the program loads only from the system folder.
-using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-
-} // namespace
-
-void CALLBACK TypeWelcomeText(HWND, UINT, UINT_PTR, DWORD) {
-    SetupSharedState& state = SharedSetupState();
-    const WelcomeTick tick = NextWelcomeTick(state.typewriterCounter);
-    state.typewriterCounter = tick.counter;
-    WriteGadgetText(state.bannerGadget, tick.bannerText);
+int32_t ShowWelcomeTick(int32_t bannerGadget, const WelcomeTick& tick) {
+    WriteGadgetText(bannerGadget, tick.bannerText);
     if (!tick.opensSetupDialog) {
-        return;
+        return 0;
     }
     HWND backdrop = AppWindowHandle(kBackdropWindow);
     const int32_t dialog = CreateAppWindow(
         -1, 0, 0, 482, 314, "SETUP", WS_CAPTION | kCentreOnScreen | kCreateInvisible, backdrop);
-    state.dialogWindow = dialog > 0 ? dialog : 0;
     KillTimer(backdrop, kWelcomeTimerId);
-}
-
-void CreateCreditLinks(HFONT font) {
-    SetupSharedState& state = SharedSetupState();
-    state.firstCreditGadget = MakeCreditLink(kCreditLinks[0], font);
-    state.secondCreditGadget = MakeCreditLink(kCreditLinks[1], font);
-}
-
-bool OpenCreditLink(int32_t gadget) {
-    const SetupSharedState& state = SharedSetupState();
-    const CreditLink* link = gadget == state.firstCreditGadget    ? &kCreditLinks[0]
-                             : gadget == state.secondCreditGadget ? &kCreditLinks[1]
-                                                                  : nullptr;
-    if (link == nullptr || gadget < 0) {
-        return false;
-    }
-    const Text browser = FindAssociatedProgram("html");
-    // The browser must be able to come to the front; the backdrop stays off the top from now on.
-    SetAppWindowTopmost(kBackdropWindow, 0);
-    // Kept loaded for the rest of the run: the shell may leave work of its own running in it.
-    static HMODULE shell = LoadSystemLibrary("SHELL32.DLL");
-    if (const auto execute = ProcAddress<ShellExecuteFn>(shell, "ShellExecuteA")) {
-        execute(nullptr, "Open", browser.c_str(), link->address, nullptr, SW_SHOWNORMAL);
-    }
-    return true;
+    return dialog > 0 ? dialog : 0;
 }

@@ -1,20 +1,19 @@
-// The welcome line typed onto the setup backdrop, and the credit links beside it.
+// The welcome line typed onto the setup backdrop, one character per timer tick.
 #pragma once
+
+#include "setup/welcome_banner_text.h"
 
 #include <windows.h>
 
 #include <cstdint>
 
-constexpr int32_t kBackdropWindow = 0;
 constexpr UINT_PTR kWelcomeTimerId = 0;
 constexpr UINT kWelcomeTickMs = 50;
 
-// Timer procedure on window 0: types one more character; the last one opens the (invisible)
-// setup dialog window, stores its number in the shared state and stops the timer.
-void CALLBACK TypeWelcomeText(HWND, UINT, UINT_PTR, DWORD);
+// Creates the empty banner on the current gadget list (the backdrop's), in the banner font.
+int32_t CreateWelcomeBanner(int32_t displayWidth, HFONT font);
 
-// Creates the two credit links on the current gadget list (window 0) in the given font.
-void CreateCreditLinks(HFONT font);
-// Opens the clicked credit link's address with the program registered for web pages; false
-// when the gadget is no credit link.
-bool OpenCreditLink(int32_t gadget);
+// Shows one tick on the banner. The tick that completes the line opens the setup dialog window
+// (invisible, owned by the backdrop), stops the timer and returns the window's number; every
+// other tick, and a window that cannot be opened, gives 0.
+int32_t ShowWelcomeTick(int32_t bannerGadget, const WelcomeTick& tick);

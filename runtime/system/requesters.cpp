@@ -1,8 +1,7 @@
 #include "runtime/system/requesters.h"
 
 #include "runtime/system/modal_owner.h"
-#include "runtime/system/owned_handle.h"
-#include "runtime/system/system_library.h"
+#include "runtime/system/shell.h"
 
 #include <windows.h>
 
@@ -77,12 +76,8 @@ Text WithWindowsLineBreaks(const Text& text) {
 
 Text ChooseDirectory(const Text& title, const Text& initialPath) {
     InitialiseComponentServicesOnce();
-    OwnedModule shell(LoadSystemLibrary("SHELL32.DLL"));
-    if (!shell) {
-        return "";
-    }
-    const auto browse = ProcAddress<BrowseForFolderFn>(shell.Get(), "SHBrowseForFolderA");
-    const auto pathFromIdList = ProcAddress<PathFromIdListFn>(shell.Get(), "SHGetPathFromIDListA");
+    const auto browse = ShellProc<BrowseForFolderFn>("SHBrowseForFolderA");
+    const auto pathFromIdList = ShellProc<PathFromIdListFn>("SHGetPathFromIDListA");
     if (browse == nullptr || pathFromIdList == nullptr) {
         return "";
     }

@@ -1,58 +1,44 @@
 #include "runtime/ui/displays.h"
 
+#include "runtime/system/owned_handle.h"
+
 #include <windows.h>
 
 #include <vector>
 
 namespace {
 
-struct DisplaySize {
-    int32_t width;
-    int32_t height;
-};
-
-BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    auto* displays = reinterpret_cast<std::vector<DisplaySize>*>(data);
+BOOL CALLBACK CollectMonitorWidth(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto* widths = reinterpret_cast<std::vector<int32_t>*>(data);
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (GetMonitorInfoA(monitor, &info)) {
-        const DisplaySize size{info.rcMonitor.right - info.rcMonitor.left,
-                               info.rcMonitor.bottom - info.rcMonitor.top};
+        const int32_t width = info.rcMonitor.right - info.rcMonitor.left;
         // The primary display comes first; the others keep their enumeration order.
         if (info.dwFlags & MONITORINFOF_PRIMARY) {
-            displays->insert(displays->begin(), size);
+            widths->insert(widths->begin(), width);
         } else {
-            displays->push_back(size);
+            widths->push_back(width);
         }
     }
     return TRUE;
 }
 
-std::vector<DisplaySize> ExamineDisplays() {
-    std::vector<DisplaySize> displays;
-    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&displays));
-    if (displays.empty()) {
-        displays.push_back({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-    }
-    return displays;
-}
-
-// The size of display n; 0 by 0 when n is out of range.
-DisplaySize DisplayAt(int32_t n) {
-    const auto displays = ExamineDisplays();
-    return n >= 0 && n < static_cast<int32_t>(displays.size()) ? displays[n] : DisplaySize{0, 0};
-}
-
 } // namespace
 
-int32_t CountDisplays() {
-    return static_cast<int32_t>(ExamineDisplays().size());
-}
-
 int32_t DisplayWidth(int32_t n) {
-    return DisplayAt(n).width;
+    std::vector<int32_t> widths;
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitorWidth, reinterpret_cast<LPARAM>(&widths));
+    if (widths.empty()) {
+        widths.push_back(GetSystemMetrics(SM_CXSCREEN));
+    }
+    return n >= 0 && n < static_cast<int32_t>(widths.size()) ? widths[n] : 0;
 }
 
-int32_t DisplayHeight(int32_t n) {
-    return DisplayAt(n).height;
+int32_t DesktopPixelsPerInch() {
+    const OwnedWindowDc desktop = TakeWindowDc(GetDesktopWindow());
+    // The device reports a 16-bit value; anything below 1 is no answer.
+    const int16_t pixelsPerInch =
+        desktop ? static_cast<int16_t>(GetDeviceCaps(desktop.Get().dc, LOGPIXELSX)) : 0;
+    return pixelsPerInch >= 1 ? pixelsPerInch : 0;
 }

@@ -3,6 +3,7 @@
 #include "runtime/base/never_destroyed.h"
 #include "runtime/base/numbered_table.h"
 #include "runtime/system/owned_handle.h"
+#include "runtime/ui/displays.h"
 
 namespace {
 
@@ -12,13 +13,11 @@ struct Font {
 
 NeverDestroyed<NumberedTable<Font>> g_fonts;
 
-int32_t ScreenPixelsPerInchY() {
-    const OwnedWindowDc screen = TakeWindowDc(nullptr);
-    return screen ? GetDeviceCaps(screen.Get().dc, LOGPIXELSY) : 96;
-}
+constexpr int32_t kUsualPixelsPerInch = 96;
 
-int32_t FontPixelHeight(int32_t pointSize, int32_t pixelsPerInch) {
-    return -MulDiv(pointSize, pixelsPerInch, 72);
+int32_t FontPixelHeight(int32_t pointSize) {
+    const int32_t pixelsPerInch = DesktopPixelsPerInch();
+    return -MulDiv(pointSize, pixelsPerInch > 0 ? pixelsPerInch : kUsualPixelsPerInch, 72);
 }
 
 } // namespace
@@ -29,12 +28,11 @@ int32_t CreateFontObject(int32_t number, const Text& face, int32_t pointSize, in
         return 0;
     }
     HFONT font = CreateFontA(
-        FontPixelHeight(pointSize, ScreenPixelsPerInchY()), 0, 0, 0,
-        (flags & kFontBold) ? FW_BOLD : FW_NORMAL, (flags & kFontItalic) ? TRUE : FALSE,
-        (flags & kFontUnderline) ? TRUE : FALSE, (flags & kFontStrikeOut) ? TRUE : FALSE,
-        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-        (flags & kFontProofQuality) ? PROOF_QUALITY : DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-        face.c_str());
+        FontPixelHeight(pointSize), 0, 0, 0, (flags & kFontBold) ? FW_BOLD : FW_NORMAL,
+        (flags & kFontItalic) ? TRUE : FALSE, (flags & kFontUnderline) ? TRUE : FALSE,
+        (flags & kFontStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, (flags & kFontProofQuality) ? PROOF_QUALITY : DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, face.c_str());
     if (font == nullptr) {
         return 0;
     }

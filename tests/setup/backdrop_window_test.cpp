@@ -6,7 +6,6 @@
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
 #include "setup/backdrop_gradient.h"
-#include "setup/setup_state.h"
 #include "setup/side_picture.h"
 #include "setup/welcome_banner.h"
 
@@ -99,27 +98,28 @@ TEST_F(WelcomeBannerTest, IsTypedOneCharacterPerTickAndTheLastOpensTheDialog) {
     ASSERT_NE(CreateAppWindow(0, 0, 0, 100, 100, "SETUP", WS_CAPTION | WS_SYSMENU | WS_MAXIMIZE),
               0);
     ASSERT_NE(AttachGadgetList(AppWindowHandle(0)), nullptr);
-    SetupSharedState& state = SharedSetupState();
-    state = SetupSharedState{};
-    state.bannerGadget = CreateTextLabel(-1, 40, 120, 500, 40, "");
+    const int32_t banner = CreateTextLabel(-1, 40, 120, 500, 40, "");
+    int32_t counter = 0;
+    const auto Tick = [&counter, banner] {
+        const WelcomeTick tick = NextWelcomeTick(counter);
+        counter = tick.counter;
+        return ShowWelcomeTick(banner, tick);
+    };
     for (int tick = 0; tick < 24; ++tick) {
-        TypeWelcomeText(nullptr, 0, 0, 0);
+        EXPECT_EQ(Tick(), 0);
     }
-    EXPECT_EQ(ReadGadgetText(state.bannerGadget), "Willkommen zum Setup von");
-    EXPECT_EQ(state.dialogWindow, 0);
+    EXPECT_EQ(ReadGadgetText(banner), "Willkommen zum Setup von");
 
-    TypeWelcomeText(nullptr, 0, 0, 0);
-    EXPECT_EQ(ReadGadgetText(state.bannerGadget), "Willkommen zum Setup von:");
-    ASSERT_NE(state.dialogWindow, 0);
-    HWND dialog = AppWindowHandle(state.dialogWindow);
+    const int32_t dialogWindow = Tick();
+    EXPECT_EQ(ReadGadgetText(banner), "Willkommen zum Setup von:");
+    ASSERT_NE(dialogWindow, 0);
+    HWND dialog = AppWindowHandle(dialogWindow);
     EXPECT_FALSE(IsWindowVisible(dialog));
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), AppWindowHandle(0));
     RECT client{};
     GetClientRect(dialog, &client);
     EXPECT_EQ(client.right, 482);
     EXPECT_EQ(client.bottom, 314);
-    EXPECT_EQ(state.typewriterCounter, 0);
-    state = SetupSharedState{};
 }
 
 } // namespace

@@ -1,6 +1,0 @@
-#include "setup/setup_state.h"
-
-SetupSharedState& SharedSetupState() {
-    static SetupSharedState state;
-    return state;
-}
