@@ -81,6 +81,17 @@ std::string TypedAndScrolled(HWND agreement) {
            (SendMessageA(editor, EM_GETFIRSTVISIBLELINE, 0, 0) > 0 ? ", scrolled" : "");
 }
 
+// The colours of the block message: magenta on light green.
+std::string MessageInk(HWND dialog) {
+    int magenta = 0, green = 0;
+    for (uint32_t c :
+         guitest::PrintedPixels(driver::Find(dialog, WithLf(kBlockMessages[1])), 340, 82)) {
+        magenta += c == 0xFF00FF ? 1 : 0;
+        green += c == 0xE1F5AA ? 1 : 0;
+    }
+    return (magenta > 5 ? "magenta" : "no magenta") + std::string(green > 10000 ? " on green" : "");
+}
+
 // Where the window's controls lie, without its size (see driver::Layout).
 std::string Places(HWND window) {
     const std::string layout = driver::Layout(window);
@@ -156,7 +167,8 @@ TEST_F(SetupDialogTest, OffersWhatFitsTheInstalledCopyAndReturnsTheChoice) {
          {{"click", "deinstallieren"}, next}, SetupResult::kUninstall},
         {1006, "31.02.2007", false, false, Offer(false, kRefreshCaption, true, false),
          {{"click", kRefreshCaption}, next}, SetupResult::kRefresh},
-        {1007, "01.01.2007", false, false, blocked, {{"click", "Abbruch"}},
+        {1007, "01.01.2007", false, false, blocked,
+         {{"await", "its message", "magenta on green", MessageInk}, {"click", "Abbruch"}},
          SetupResult::kCancelled},
         // clang-format on
     };
@@ -255,14 +267,23 @@ TEST_F(SetupDialogTest, FontsAreScaledToTheDesktopResolution) {
                FontOf(driver::Find(dialog, "Weiter")) + ", " +
                FontOf(driver::Find(backdrop, kSetupMakerLinkText));
     };
-    EXPECT_EQ(Play(Request(0, ""), {kAwaitDialog,
-                                    {"await", "the fonts",
-                                     "Arial " + height(8, 6) + ", Arial " + height(24, 19) +
-                                         " bold italic underlined, Arial " + height(10, 8) +
-                                         " bold, Arial " + height(7, 6),
-                                     fonts},
-                                    {"click", "Abbruch"}}),
-              SetupResult::kCancelled);
+    const std::string base = "Arial " + height(8, 6), content = "Arial " + height(10, 8) + " bold";
+    const auto agreementFonts = [](HWND agreement) {
+        return FontOf(driver::Find(agreement, "Akzeptieren")) + ", " +
+               FontOf(driver::Find(agreement, kAuthorWebAddress));
+    };
+    EXPECT_EQ(
+        Play(Request(0, ""), {kAwaitDialog,
+                              {"await", "the fonts",
+                               base + ", Arial " + height(24, 19) + " bold italic underlined, " +
+                                   content + ", Arial " + height(7, 6),
+                               fonts},
+                              {"click", "installieren"},
+                              {"click", "Weiter"},
+                              kAwaitAgreement,
+                              {"await", "the fonts", content + ", " + base, agreementFonts},
+                              {"click", "Abbruch"}}),
+        SetupResult::kCancelled);
 }
 
 } // namespace
