@@ -123,6 +123,8 @@ bool SetupSession::Start() {
         AttachGadgetList(AppWindowHandle(kBackdropWindow)) == nullptr) {
         return false;
     }
+    // Before the credit links: Wine leaves a shown window that owns a tooltip off the top.
+    SetAppWindowTopmost(kBackdropWindow, request_.backdropOnTop ? 1 : 0);
     bannerGadget_ = CreateWelcomeBanner(displayWidth, fonts_.banner);
     creditLinks_ = CreateCreditLinks(fonts_.credit);
     GradientBackground(ClampedPaletteColour(request_.topPaletteNumber),
@@ -131,7 +133,6 @@ bool SetupSession::Start() {
     sidePicture_ = PrepareSidePicture(fonts_.banner);
 
     SetAppWindowHidden(kBackdropWindow, 0);
-    SetAppWindowTopmost(kBackdropWindow, request_.backdropOnTop ? 1 : 0);
     SetAppWindowHook(BackdropColourCallback, kBackdropWindow);
     SetTimer(AppWindowHandle(kBackdropWindow), kWelcomeTimerId, kWelcomeTickMs, OnWelcomeTimer);
     return true;

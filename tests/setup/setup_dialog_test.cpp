@@ -1,259 +1,253 @@
 #include "support/gui_test_support.h"
 
 #include "installer/install_constants.h"
-#include "runtime/base/text.h"
+#include "runtime/base/dates.h"
 #include "runtime/graphics/images.h"
 #include "runtime/ui/app_windows.h"
+#include "setup/credit_links.h"
+#include "setup/option_rules.h"
 #include "setup/setup_dialog.h"
+#include "setup/setup_info_lines.h"
+#include "setup/welcome_banner_text.h"
+#include "support/shown_texts.h"
 #include "support/window_driver.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <string>
-#include <thread>
 
-// Each case runs the whole setup dialog in this process while a second thread plays the user.
-// The user thread only looks and clicks; what it saw is checked once the dialog has returned.
+// The whole setup dialog runs in this process while a second thread plays its user.
 
 namespace {
 
-using driver::FindDescendant;
-using driver::Require;
+using driver::Step;
 
-constexpr const char* kRepairCaption = "reparieren (Setup-Version gleich der installierten)";
-constexpr const char* kRefreshCaption = "aktualisieren (Zeitstempelunterschied)";
-
-struct Seen {
-    std::string lines;
-    bool nextEnabledBeforeChoice = true;
-    bool optionsVisible = true;
-    bool nextEnabledAfterChoice = false;
-    std::string agreementText;
-    std::string agreementIntro;
-    int footerX = -1;
-    bool sidePictureIsBitmap = false;
-    LOGFONTA bannerFont{};
-    LOGFONTA contentFont{};
-    LOGFONTA creditFont{};
-    LOGFONTA baseFont{};
-};
-
-struct Answer {
-    const char* option = nullptr; // caption of the option to choose; nullptr: press "Abbruch"
-    bool acceptAgreement = true;
-};
-
-LOGFONTA FontOf(HWND control) {
-    LOGFONTA font{};
-    auto handle = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    GetObjectA(handle, sizeof font, &font);
-    return font;
+SetupRequest Request(int32_t installedVersion, const char* installedDate) {
+    // clang-format off
+    return {kProductTitle, 1006, kSetupDateText, kAuthorText, kAuthorWebAddress, kDescriptionText,
+            installedVersion, installedDate, kTopPaletteNumber, kBottomPaletteNumber, true};
+    // clang-format on
 }
 
-HWND AwaitSetupDialog() {
-    return Require(driver::WaitForWindowHolding("SETUP", "Button", "Weiter"), "setup dialog");
+std::string WithLf(std::string text) {
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    return text;
 }
 
-void LookAtDialog(HWND dialog, Seen& seen) {
-    seen.lines = driver::DescendantStaticTexts(dialog);
-    HWND next = FindDescendant(dialog, "Button", "Weiter");
-    seen.nextEnabledBeforeChoice = IsWindowEnabled(next) != FALSE;
-    HWND install = FindDescendant(dialog, "Button", "installieren");
-    seen.optionsVisible = install != nullptr && IsWindowVisible(install);
-    HWND footer = FindDescendant(dialog, "Static", kAuthorWebAddress);
-    RECT area{};
-    GetWindowRect(footer, &area);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
-    seen.footerX = area.left;
-    HWND picture = GetWindow(dialog, GW_CHILD);
-    seen.sidePictureIsBitmap = (GetWindowLongA(picture, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
-    seen.contentFont = FontOf(next);
-    seen.baseFont = FontOf(footer);
-    HWND backdrop = GetWindow(dialog, GW_OWNER);
-    seen.bannerFont = FontOf(FindDescendant(backdrop, "Static", "Willkommen zum Setup von:"));
-    seen.creditFont = FontOf(FindDescendant(backdrop, "Static", "setup     by Zent"));
+// How the setup dialog reads (its line formats have tests of their own), with `offer`, the
+// options and buttons or the block message, in the middle.
+std::string DialogLines(const SetupRequest& request, const std::string& offer) {
+    const auto date = [](const Text& text) {
+        return text.empty() ? 0 : DateFromText(kSetupDateMask, text);
+    };
+    return ProgramLine(request.title) + "\n" + SetupVersionLine(request.setupVersion) + "\n" +
+           SetupDateLine(date(request.setupDateText)) + "\n" + CopyrightLine(request.author) +
+           "\n" + InstalledVersionLine(request.installedVersion) + "\n" +
+           InstalledDateLine(request.installedVersion, date(request.installedDateText)) + "\n" +
+           offer + "\n" + shown::kChooseAnOption + "\n" + request.webAddress;
 }
 
-void PlayUser(const Answer& answer, Seen& seen) {
-    HWND dialog = AwaitSetupDialog();
-    Sleep(100); // the choice update runs once more after the dialog is shown
-    LookAtDialog(dialog, seen);
-    if (answer.option == nullptr) {
-        driver::PostClick(FindDescendant(dialog, "Button", "Abbruch"));
-        return;
+// The options as offered, then the shortcut box and the buttons as they are before a choice.
+std::string Offer(bool install, const char* update, bool updateOn, bool uninstall) {
+    const auto option = [](const std::string& caption, bool on) {
+        return "( ) " + caption + (on ? "\n" : " (disabled)\n");
+    };
+    return option("installieren", install) + option(update, updateOn) +
+           option("deinstallieren", uninstall) +
+           "[ ] Desktop Shortcut erstellen (disabled)\n<Weiter> (disabled)\n<Abbruch>";
+}
+
+// Whether the credit link reads red or black after the pointer moved over it or away.
+std::string LinkInk(HWND backdrop, bool pointerOver) {
+    HWND link = driver::Find(backdrop, kSetupMakerLinkText);
+    SendMessageA(link, WM_MOUSEMOVE, 0, pointerOver ? MAKELPARAM(2, 2) : MAKELPARAM(200, 2));
+    int red = 0;
+    for (uint32_t c : guitest::PrintedPixels(link, 80, 10)) {
+        red += (c >> 16 & 0xFF) > 160 && (c >> 8 & 0xFF) < 100 && (c & 0xFF) < 100 ? 1 : 0;
     }
-    driver::PostClick(Require(FindDescendant(dialog, "Button", answer.option), answer.option));
-    HWND next = FindDescendant(dialog, "Button", "Weiter");
-    seen.nextEnabledAfterChoice = driver::WaitUntil([&] { return IsWindowEnabled(next) != FALSE; });
-    driver::PostClick(next);
-    if (std::string(answer.option) != "installieren") {
-        return;
+    return red > 5 ? "red" : "black";
+}
+
+std::string OnTop(HWND window) {
+    return GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST ? "on top" : "not on top";
+}
+
+// Whether the agreement editor keeps its text when typed into, and scrolls a long one.
+std::string TypedAndScrolled(HWND agreement) {
+    const std::string text = WithLf(kDescriptionText) + std::string(60, '\n') + "!";
+    HWND editor = driver::Find(agreement, text);
+    SendMessageA(editor, WM_CHAR, 'x', 1);
+    SendMessageA(editor, WM_VSCROLL, SB_PAGEDOWN, 0);
+    return std::string(driver::TextOf(editor) == text ? "kept" : "typed") +
+           (SendMessageA(editor, EM_GETFIRSTVISIBLELINE, 0, 0) > 0 ? ", scrolled" : "");
+}
+
+// The colours of the block message: magenta on light green.
+std::string MessageInk(HWND dialog) {
+    int magenta = 0, green = 0;
+    for (uint32_t c :
+         guitest::PrintedPixels(driver::Find(dialog, WithLf(kBlockMessages[1])), 340, 82)) {
+        magenta += c == 0xFF00FF ? 1 : 0;
+        green += c == 0xE1F5AA ? 1 : 0;
     }
-    HWND agreement = Require(
-        driver::WaitForWindowHolding("LIZENZVEREINBARUNG", "Button", "Akzeptieren"), "agreement");
-    HWND editor = Require(FindDescendant(agreement, "RichEdit20A", ""), "agreement editor");
-    seen.agreementText = driver::NormaliseLineEnds(driver::WindowText(editor));
-    seen.agreementIntro = driver::DescendantStaticTexts(agreement);
-    driver::PostClick(
-        FindDescendant(agreement, "Button", answer.acceptAgreement ? "Akzeptieren" : "Abbruch"));
+    return (magenta > 5 ? "magenta" : "no magenta") + std::string(green > 10000 ? " on green" : "");
 }
 
-SetupResult RunDialog(int32_t installedVersion, const char* installedDate, const Answer& answer,
-                      Seen& seen) {
-    std::thread user([&] { PlayUser(answer, seen); });
-    const SetupResult result =
-        SetupDialog({kProductTitle, 1006, kSetupDateText, kAuthorText, kAuthorWebAddress,
-                     kDescriptionText, installedVersion, installedDate, kTopPaletteNumber,
-                     kBottomPaletteNumber, kUninstallLocked, kShortcutAllowed, kBackdropOnTop});
-    user.join();
-    return result;
+// Where the window's controls lie, without its size (see driver::Layout).
+std::string Places(HWND window) {
+    const std::string layout = driver::Layout(window);
+    return layout.substr(layout.find(": ") + 2);
 }
 
-std::string Lines(const std::string& installedVersion, const std::string& installedDate,
-                  const std::string& message = "") {
-    return "Programm: PB-Library Quorrel_400\nSetup-Version\t\t: 000.001.006\n"
-           "Versionsdatum\t\t: 12.07.2007\nCopyright Essling\n" +
-           installedVersion + "\n" + installedDate + "\n" +
-           (message.empty() ? "" : message + "\n") +
-           "Bitte eine Option wählen ...\nhttp://www.velkadia.example/quorrel/";
-}
-
-bool NoSetupWindowLeft() {
-    return !AppWindowExists(0) && driver::FindOwnWindow("", "SETUP") == nullptr &&
-           driver::FindOwnWindow("", "LIZENZVEREINBARUNG") == nullptr;
-}
+const Step kAwaitDialog{"window", "SETUP", "Weiter"};
+const Step kAwaitAgreement{"window", "LIZENZVEREINBARUNG"};
 
 class SetupDialogTest : public guitest::GuiTest {
   protected:
-    void SetUp() override { LoadCarriedPicture(); }
-    static void LoadCarriedPicture() {
-        CreateBlankImage(1, 110, 300); // stands in for the carried picture
-    }
-};
+    void SetUp() override { CreateBlankImage(1, 110, 300); } // the carried picture's stand-in
 
-struct OfferCase {
-    int32_t installedVersion;
-    const char* installedDate;
-    const char* option;
-    SetupResult result;
-    const char* installedLines;
-};
-
-TEST_F(SetupDialogTest, OffersTheFittingActionAndReturnsItsResult) {
-    const OfferCase cases[] = {
-        {0, "", "installieren", SetupResult::kInstall,
-         "Installierte Version\t: nicht angegeben / installiert\nVersionsdatum\t\t:"},
-        {1006, "", "installieren", SetupResult::kInstall,
-         "Installierte Version\t: 000.001.006\nVersionsdatum\t\t:"},
-        {1005, "01.06.2007", "UpDate installieren", SetupResult::kUpdate,
-         "Installierte Version\t: 000.001.005\nVersionsdatum\t\t: 01.06.2007"},
-        {1006, "12.07.2007", kRepairCaption, SetupResult::kRepair,
-         "Installierte Version\t: 000.001.006\nVersionsdatum\t\t: 12.07.2007"},
-        {1006, "11.07.2007", kRefreshCaption, SetupResult::kRefresh,
-         "Installierte Version\t: 000.001.006\nVersionsdatum\t\t: 11.07.2007"},
-    };
-    for (const OfferCase& offer : cases) {
-        SCOPED_TRACE(offer.option);
-        Seen seen;
-        EXPECT_EQ(RunDialog(offer.installedVersion, offer.installedDate, {offer.option}, seen),
-                  offer.result);
-        const std::string installed(offer.installedLines);
-        EXPECT_EQ(seen.lines, Lines(installed.substr(0, installed.find('\n')),
-                                    installed.substr(installed.find('\n') + 1)));
-        EXPECT_FALSE(seen.nextEnabledBeforeChoice);
-        EXPECT_TRUE(seen.nextEnabledAfterChoice);
-        // A choice leaves the backdrop open for the installer's later windows.
-        EXPECT_TRUE(AppWindowExists(0));
-        EXPECT_TRUE(IsWindowVisible(AppWindowHandle(0)));
-        EXPECT_EQ(seen.agreementText.empty(), offer.result != SetupResult::kInstall);
+    // Plays the steps while the dialog runs; with a choice the backdrop stays for the
+    // installer's later windows, without one no window of the dialog is left.
+    SetupResult Play(const SetupRequest& request, const std::vector<Step>& steps) {
+        const SetupResult result = driver::PlayWhile(steps, [&] { return SetupDialog(request); });
+        const bool choice = result != SetupResult::kCancelled;
+        EXPECT_EQ(AppWindowExists(0) != 0, choice);
+        EXPECT_EQ(driver::Titles(),
+                  choice ? std::vector<std::string>{"SETUP"} : std::vector<std::string>{});
         DestroyAppWindow(0);
-        LoadCarriedPicture();
+        SetUp();
+        return result;
     }
-}
+};
 
-TEST_F(SetupDialogTest, AFreshInstallGoesThroughTheAgreement) {
-    Seen seen;
-    EXPECT_EQ(RunDialog(0, "", {"installieren", true}, seen), SetupResult::kInstall);
-    EXPECT_EQ(seen.agreementText, "UserLibrary für die Windowsversion von PureBasic\n"
-                                  "PB-Versionen: 4.00, 4.01, 4.02");
-    EXPECT_EQ(seen.agreementIntro.find("Diese Programm ist unter deutschem Recht entstanden. "
-                                       "Bei Problemen und Wünschen wenden Sie sich bitte an den "
-                                       "Autor der Software."),
-              0u);
-    EXPECT_EQ(driver::FindOwnWindow("", "LIZENZVEREINBARUNG"), nullptr);
-    EXPECT_TRUE(AppWindowExists(0));
-    DestroyAppWindow(0);
+const Step kAgreementTexts{"await", "its texts",
+                           shown::kAgreementIntro + ("\n" + WithLf(kDescriptionText)) +
+                               "\n<Akzeptieren>\n<Abbruch>\n" + kAuthorWebAddress,
+                           driver::Lines};
+const Step kAgreementLayout{
+    "await", "its layout",
+    "500 x 330 centred: 4 4 492 290|10 10 470 40|10 60 470 220|4 300 100 24|"
+    "396 300 100 24|110 302 280 14",
+    driver::Layout};
+const Step kDialogLayout{
+    "await", "its layout",
+    "482 x 314 centred: 0 0 110 300|112 0 369 300|4 6 350 18|2 20 364 70|10 30 350 18|"
+    "10 50 350 18|10 70 350 18|2 90 364 50|10 100 350 18|10 120 350 18|6 160 356 100|"
+    "6 8 340 82|2 148 364 149|10 160 90 18|10 184 340 18|10 208 110 18|5 221 358 37|"
+    "10 234 200 18|10 266 100 24|260 266 100 24|4 140 200 14|0 300 370 14",
+    driver::Layout};
+const Step kTypingIntoALongAgreement{"await", "typing into a long agreement", "kept, scrolled",
+                                     TypedAndScrolled};
 
-    Seen refused;
-    EXPECT_EQ(RunDialog(0, "", {"installieren", false}, refused), SetupResult::kCancelled);
-    EXPECT_TRUE(NoSetupWindowLeft());
-}
-
-TEST_F(SetupDialogTest, BlockedSetupShowsItsMessageAndEndsOnlyWithAbbruch) {
+TEST_F(SetupDialogTest, OffersWhatFitsTheInstalledCopyAndReturnsTheChoice) {
+    const std::string fresh = Offer(true, kUpdateCaption, false, false);
+    const std::string blocked = WithLf(kBlockMessages[1]) + "\n<Weiter> (disabled)\n<Abbruch>";
+    const Step install{"click", "installieren"}, next{"click", "Weiter"};
     const struct {
-        int32_t version;
-        const char* date;
-        const char* message;
+        int32_t installedVersion;
+        const char* installedDate;
+        bool unlocked, shortcut; // a shortcut allowed comes with a long agreement
+        std::string offer;       // how the options and buttons read first
+        std::vector<Step> steps;
+        SetupResult result;
     } cases[] = {
-        {1006, "13.07.2007",
-         "Das Setupdatum ist jünger als das der bereits installierten Version und die "
-         "Versionsnummer ist gleich der Installierten.\n\nDer Vorgang wird abgebrochen."},
-        {1007, "01.01.2007",
-         "Die Setupversion ist älter als eine bereits installierte Version.\n\nDer Vorgang wird "
-         "abgebrochen."},
-        {1005, "13.07.2007",
-         "Das Setupdatum ist jünger als das der bereits installierten Version und die "
-         "Versionsnummer ist größer als die Installierte.\n\nDer Vorgang wird abgebrochen."},
+        // clang-format off
+        {0, "", false, false, fresh,
+         {install, next, kAwaitAgreement, kAgreementTexts, kAgreementLayout,
+          {"click", "Akzeptieren"}}, SetupResult::kInstall},
+        {0, "", false, false, fresh, {install, next, kAwaitAgreement, {"click", "Abbruch"}},
+         SetupResult::kCancelled},
+        {0, "", false, true, fresh,
+         {install, {"click", "Desktop Shortcut erstellen"}, next, kAwaitAgreement,
+          kTypingIntoALongAgreement, {"click", "Akzeptieren"}}, SetupResult::kInstallWithShortcut},
+        {1005, "01.06.2007", false, false, Offer(false, kUpdateCaption, true, false),
+         {{"click", kUpdateCaption}, next}, SetupResult::kUpdate},
+        {1006, "12.07.2007", true, false, Offer(false, kRepairCaption, true, true),
+         {kDialogLayout, {"click", kRepairCaption}, next}, SetupResult::kRepair},
+        {1006, "12.07.2007", true, false, Offer(false, kRepairCaption, true, true),
+         {{"click", "deinstallieren"}, next}, SetupResult::kUninstall},
+        {1006, "31.02.2007", false, false, Offer(false, kRefreshCaption, true, false),
+         {{"click", kRefreshCaption}, next}, SetupResult::kRefresh},
+        {1007, "01.01.2007", false, false, blocked,
+         {{"await", "its message", "magenta on green", MessageInk}, {"click", "Abbruch"}},
+         SetupResult::kCancelled},
+        // clang-format on
     };
-    for (const auto& blocked : cases) {
-        SCOPED_TRACE(blocked.version);
-        Seen seen;
-        EXPECT_EQ(RunDialog(blocked.version, blocked.date, {nullptr}, seen),
-                  SetupResult::kCancelled);
-        const std::string version = "000.001.00" + std::to_string(blocked.version % 10);
-        EXPECT_EQ(driver::NormaliseLineEnds(seen.lines),
-                  Lines("Installierte Version\t: " + version,
-                        std::string("Versionsdatum\t\t: ") + blocked.date, blocked.message));
-        EXPECT_FALSE(seen.optionsVisible);
-        EXPECT_FALSE(seen.nextEnabledBeforeChoice);
-        EXPECT_TRUE(NoSetupWindowLeft());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        SetupRequest request = Request(c.installedVersion, c.installedDate);
+        request.uninstallLocked = !c.unlocked;
+        request.shortcutAllowed = c.shortcut;
+        request.agreementText += c.shortcut ? Text(60, '\r') + "!" : "";
+        std::vector<Step> steps = {
+            kAwaitDialog, {"await", "its texts", DialogLines(request, c.offer), driver::Lines}};
+        steps.insert(steps.end(), c.steps.begin(), c.steps.end());
+        EXPECT_EQ(Play(request, steps), c.result);
     }
 }
 
-TEST_F(SetupDialogTest, ClosingTheBackdropWhileTheLineIsTypedCancelsEverything) {
-    std::thread user([] {
-        HWND backdrop = Require(driver::WaitForWindow("", "SETUP"), "setup backdrop");
-        PostMessageA(backdrop, WM_CLOSE, 0, 0);
-    });
-    const SetupResult result =
-        SetupDialog({kProductTitle, 1006, kSetupDateText, kAuthorText, kAuthorWebAddress,
-                     kDescriptionText, 0, "", kTopPaletteNumber, kBottomPaletteNumber,
-                     kUninstallLocked, kShortcutAllowed, kBackdropOnTop});
-    user.join();
-    EXPECT_EQ(result, SetupResult::kCancelled);
-    EXPECT_TRUE(NoSetupWindowLeft());
+TEST_F(SetupDialogTest, BackdropTypesItsLineLinksRedOnHoverAndStaysOnTopUntilALinkIsClicked) {
+    SetupRequest request = Request(0, "");
+    request.backdropOnTop = true;
+    const auto width = std::to_string(GetSystemMetrics(SM_CXSCREEN) - 50);
+    EXPECT_EQ(
+        Play(request,
+             {{"window", "SETUP", kSetupMakerLinkText},
+              {"await", "the backdrop from the start", "on top", OnTop},
+              {"window", "SETUP", kWelcomeText},
+              {"await", "its layout", "40 120 " + width + " 40|4 22 80 10|4 32 80 10", Places},
+              {"await", "the link under the pointer", "red",
+               [](HWND b) { return LinkInk(b, true); }},
+              {"await", "the link without it", "black", [](HWND b) { return LinkInk(b, false); }},
+              {"await", "the backdrop still", "on top", OnTop},
+              {"click", kSetupMakerLinkText},
+              {"await", "the backdrop after a link", "not on top", OnTop},
+              kAwaitDialog,
+              {"click", "Abbruch"}}),
+        SetupResult::kCancelled);
+    // The backdrop's close box, used while the line is still typed.
+    EXPECT_EQ(Play(request, {{"window", "SETUP", kSetupMakerLinkText}, {"close"}}),
+              SetupResult::kCancelled);
 }
 
-TEST_F(SetupDialogTest, WithoutACarriedPictureTheGradientStandsInAndTheFooterStartsAtZero) {
-    for (bool carried : {true, false}) {
-        SCOPED_TRACE(carried);
-        if (!carried) {
-            ReleaseAllImages();
-        }
-        Seen seen;
-        EXPECT_EQ(RunDialog(1006, "12.07.2007", {kRepairCaption}, seen), SetupResult::kRepair);
-        EXPECT_TRUE(seen.sidePictureIsBitmap);
-        EXPECT_EQ(seen.footerX, 0);
-        ASSERT_TRUE(ImageExists(1));
-        EXPECT_EQ(ImageWidth(1), 110);
-        EXPECT_EQ(ImageHeight(1), 300);
-        if (!carried) {
-            // The gradient's dark bottom, not the black of the stand-in for the carried picture.
-            const auto pixels = guitest::PixelsOfBitmap(ImageBitmapHandle(1), 110, 300);
-            EXPECT_NE(pixels[299 * 110 + 55], 0u);
-            EXPECT_NE(pixels[0], pixels[299 * 110 + 55]);
-        }
-        DestroyAppWindow(0);
+struct HookTraits : NullableHandle<HHOOK> {
+    static bool Close(Handle h) { return UnhookWindowsHookEx(h) != 0; }
+};
+
+// Shows the maximised backdrop minimised instead: it has no area for the gradient to fill.
+LRESULT CALLBACK MinimiseInsteadOfMaximise(int code, WPARAM window, LPARAM show) {
+    if (code == HCBT_MINMAX && show == SW_SHOWMAXIMIZED) {
+        ShowWindow(reinterpret_cast<HWND>(window), SW_SHOWMINNOACTIVE);
+        return TRUE;
     }
+    return CallNextHookEx(nullptr, code, window, show);
+}
+
+TEST_F(SetupDialogTest, WithoutAnyPictureTheDialogSaysSoAndTheFooterMovesRight) {
+    ReleaseAllImages();
+    const Owned<HookTraits> hook(
+        SetWindowsHookExA(WH_CBT, MinimiseInsteadOfMaximise, nullptr, GetCurrentThreadId()));
+    const auto pictureAndFooter = [](HWND dialog) {
+        const std::string lines = driver::Lines(dialog), places = Places(dialog);
+        return lines.substr(0, lines.find('\n')) + ", " + places.substr(0, places.find('|')) +
+               ", " + places.substr(places.rfind('|') + 1);
+    };
+    EXPECT_EQ(
+        Play(Request(0, ""),
+             {kAwaitDialog,
+              {"await", "the picture's place and the footer",
+               shown::kNoPicture + std::string(", 0 0 110 300, 112 300 370 14"), pictureAndFooter},
+              {"click", "Abbruch"}}),
+        SetupResult::kCancelled);
+}
+
+// The fonts as "face height weight italic underlined".
+std::string FontOf(HWND control) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return std::string(font.lfFaceName) + " " + std::to_string(font.lfHeight) +
+           (font.lfWeight >= FW_BOLD ? " bold" : "") + (font.lfItalic ? " italic" : "") +
+           (font.lfUnderline ? " underlined" : "");
 }
 
 // The fonts keep their 96-dpi pixel heights whatever the desktop's resolution: run at 96 dpi by
@@ -261,26 +255,35 @@ TEST_F(SetupDialogTest, WithoutACarriedPictureTheGradientStandsInAndTheFooterSta
 TEST_F(SetupDialogTest, FontsAreScaledToTheDesktopResolution) {
     const char* expected = std::getenv("QUORREL_EXPECTED_DPI");
     const int dpi = expected != nullptr ? std::atoi(expected) : 96;
-    HDC screen = GetDC(nullptr);
-    ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi);
-    ReleaseDC(nullptr, screen);
-    struct Sizes {
-        int base, banner, content, credit;
+    const OwnedWindowDc screen = TakeWindowDc(nullptr);
+    ASSERT_EQ(GetDeviceCaps(screen.Get().dc, LOGPIXELSY), dpi);
+    const auto height = [&](int base96, int base120) {
+        return std::to_string(-MulDiv(dpi == 120 ? base120 : base96, dpi, 72));
     };
-    const Sizes sizes = dpi == 120 ? Sizes{6, 19, 8, 6} : Sizes{8, 24, 10, 7};
-
-    Seen seen;
-    EXPECT_EQ(RunDialog(1006, "12.07.2007", {kRepairCaption}, seen), SetupResult::kRepair);
-    DestroyAppWindow(0);
-    EXPECT_EQ(seen.baseFont.lfHeight, -MulDiv(sizes.base, dpi, 72));
-    EXPECT_EQ(seen.bannerFont.lfHeight, -MulDiv(sizes.banner, dpi, 72));
-    EXPECT_EQ(seen.contentFont.lfHeight, -MulDiv(sizes.content, dpi, 72));
-    EXPECT_EQ(seen.creditFont.lfHeight, -MulDiv(sizes.credit, dpi, 72));
-    EXPECT_STREQ(seen.bannerFont.lfFaceName, "Arial");
-    EXPECT_GE(seen.bannerFont.lfWeight, FW_BOLD);
-    EXPECT_TRUE(seen.bannerFont.lfItalic && seen.bannerFont.lfUnderline);
-    EXPECT_GE(seen.contentFont.lfWeight, FW_BOLD);
-    EXPECT_LT(seen.baseFont.lfWeight, FW_BOLD);
+    const auto fonts = [](HWND dialog) {
+        HWND backdrop = GetWindow(dialog, GW_OWNER);
+        return FontOf(driver::Find(dialog, kAuthorWebAddress)) + ", " +
+               FontOf(driver::Find(backdrop, kWelcomeText)) + ", " +
+               FontOf(driver::Find(dialog, "Weiter")) + ", " +
+               FontOf(driver::Find(backdrop, kSetupMakerLinkText));
+    };
+    const std::string base = "Arial " + height(8, 6), content = "Arial " + height(10, 8) + " bold";
+    const auto agreementFonts = [](HWND agreement) {
+        return FontOf(driver::Find(agreement, "Akzeptieren")) + ", " +
+               FontOf(driver::Find(agreement, kAuthorWebAddress));
+    };
+    EXPECT_EQ(
+        Play(Request(0, ""), {kAwaitDialog,
+                              {"await", "the fonts",
+                               base + ", Arial " + height(24, 19) + " bold italic underlined, " +
+                                   content + ", Arial " + height(7, 6),
+                               fonts},
+                              {"click", "installieren"},
+                              {"click", "Weiter"},
+                              kAwaitAgreement,
+                              {"await", "the fonts", content + ", " + base, agreementFonts},
+                              {"click", "Abbruch"}}),
+        SetupResult::kCancelled);
 }
 
 } // namespace

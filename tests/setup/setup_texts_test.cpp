@@ -1,33 +1,16 @@
 #include "runtime/base/dates.h"
 #include "setup/setup_info_lines.h"
 #include "setup/version_number.h"
-#include "setup/welcome_banner_text.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-TEST(WelcomeBanner, TypesOneCharacterPerTickAndTheLastOpensTheDialog) {
-    int32_t counter = 0;
-    Text shown;
-    for (int32_t tick = 1; tick <= 24; ++tick) {
-        const WelcomeTick step = NextWelcomeTick(counter);
-        EXPECT_FALSE(step.opensSetupDialog) << "tick " << tick;
-        shown = step.bannerText;
-        counter = step.counter;
-    }
-    EXPECT_EQ(shown, "Willkommen zum Setup von");
-    const WelcomeTick last = NextWelcomeTick(counter);
-    EXPECT_EQ(last.bannerText, "Willkommen zum Setup von:");
-    EXPECT_TRUE(last.opensSetupDialog);
-    // The next animation starts from an empty banner again.
-    EXPECT_EQ(last.counter, 0);
-    EXPECT_EQ(NextWelcomeTick(last.counter).bannerText, "W");
-}
-
 TEST(SetupInfoLines, VersionAndDateLinesOfSetupAndInstalledCopy) {
     const int32_t day = DateFromText(kSetupDateMask, "12.07.2007");
     const std::pair<Text, Text> lines[] = {
+        {ProgramLine("PB-Library Quorrel_400"), "Programm: PB-Library Quorrel_400"},
+        {CopyrightLine("Essling"), "Copyright Essling"},
         {SetupVersionLine(1006), "Setup-Version\t\t: 000.001.006"},
         {SetupVersionLine(1234567890), "Setup-Version\t\t: 123.456.789"},
         {SetupDateLine(day), "Versionsdatum\t\t: 12.07.2007"},

@@ -7,7 +7,6 @@
 #include "runtime/ui/events.h"
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
-#include "support/window_driver.h"
 
 namespace guitest {
 
@@ -39,9 +38,11 @@ void ProgressWindowTest::SetUp() {
 int32_t WaitForEventWhere(const std::function<bool(int32_t)>& accept) {
     const UINT_PTR ticker = SetTimer(nullptr, 0, 50, nullptr); // no wait blocks beyond a tick
     int32_t event = -1;
-    const bool found = driver::WaitUntil([&] { return accept(event = WaitForEvent()); }, 5000);
+    for (const ULONGLONG deadline = GetTickCount64() + 5000;
+         !accept(event = WaitForEvent()) && (event = -1, GetTickCount64() < deadline);) {
+    }
     KillTimer(nullptr, ticker);
-    return found ? event : -1;
+    return event;
 }
 
 void DrainEvents(const std::function<void(int32_t)>& seen) {

@@ -1,54 +1,88 @@
-// Drives this process's own windows from a second thread, the way a user would: waits for a
-// window or control with a time-out, reads texts, presses buttons.
+// Plays the user of one process's windows, from another thread of that process or from another
+// process: finds windows and controls by title, text or id, reads their texts and states, posts
+// clicks (an event loop that acts when its message wait returns never sees a sent one), gives
+// every wait a deadline, and when a wait fails says what the windows showed.
 #pragma once
+
+#include "runtime/system/owned_handle.h"
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace driver {
 
-constexpr DWORD kDefaultTimeoutMs = 15000;
+// One thing the user does or looks for, by `action`:
+//   window <title>  await a visible window of that title ("" for any) that has a control
+//                   reading `text` (if given); it becomes the current window
+//   click <what>    await the current window's enabled control reading <what> ("#12": with that
+//                   id) and click it: a button by BM_CLICK, anything else by a mouse release
+//   close           post a close request to the current window and give it time to act
+//   tree <label>    await the current window's folder tree to select <label>
+//   await <what>    await look(current window) to give `text` (checks of this process's tests)
+struct Step {
+    std::string action;
+    std::string target = "";
+    std::string text = "";
+    std::function<std::string(HWND)> look = nullptr;
+};
 
-// Polls until the condition holds; false after the time-out.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaultTimeoutMs);
+std::string ClassOf(HWND window);
+// The window's text with LF line ends; "" when it does not answer within two seconds.
+std::string TextOf(HWND window);
+// How the window's visible controls read, in the order of their creation, one a line: a text as
+// it stands, an option "( ) caption" or "(*) caption", a check box "[ ] caption" or "[x] caption",
+// a button "<caption>"; " (disabled)" follows a control that cannot be used. Controls without a
+// text are left out.
+std::string Lines(HWND window);
+// The window's client size, whether it is centred on the screen, and where every control below
+// it lies, in the order of their creation: "width x height centred: x y width height|..." (each in
+// its parent's client area).
+std::string Layout(HWND window);
+// The titles of the process's visible top-level windows.
+std::vector<std::string> Titles(DWORD processId = GetCurrentProcessId());
+// The window's visible control, at any depth, that reads `what` ("#12": with that id), or null.
+HWND Find(HWND window, const std::string& what);
 
-// A visible top-level window of this process with that class ("" for any) and title ("" for
-// any); nullptr after the time-out.
-HWND WaitForWindow(const std::string& className, const std::string& title,
-                   DWORD timeoutMs = kDefaultTimeoutMs);
-// A top-level window of this process with that class, found at this moment.
-HWND FindOwnWindow(const std::string& className, const std::string& title);
+class Driver {
+  public:
+    explicit Driver(DWORD processId = GetCurrentProcessId(), DWORD timeoutMs = 15000);
 
-HWND WaitForControl(HWND parent, int id, DWORD timeoutMs = kDefaultTimeoutMs);
+    // Does the step; false when it cannot be done in time, and Failure() says why.
+    bool Do(const Step& step);
+    const std::string& Failure() const { return failure_; }
+    HWND Window() const { return window_; }
+    // Every visible window of the process: title, class and Lines().
+    std::string Seen() const;
 
-// A control at any depth below `parent` with that class and text ("" for any text).
-HWND FindDescendant(HWND parent, const std::string& className, const std::string& text);
-// A visible top-level window of this process titled `title` that holds a control of that class
-// and text; several windows may share a title (the setup backdrop and dialog both read "SETUP").
-HWND WaitForWindowHolding(const std::string& title, const std::string& className,
-                          const std::string& text, DWORD timeoutMs = kDefaultTimeoutMs);
-// The texts of the static controls at any depth below `window`, in creation order, joined with
-// "\n".
-std::string DescendantStaticTexts(HWND window);
+  private:
+    // `ready` may describe what it sees, for the message when the time is up.
+    bool Await(const std::string& what, const std::function<bool(std::string& seen)>& ready);
+    std::string TreeLabel(HWND tree) const;
 
-std::string WindowText(HWND window);
-// The texts of the static children, joined with "\n" (message box bodies).
-std::string StaticTexts(HWND dialog);
+    DWORD processId_;
+    OwnedHandle process_;
+    DWORD timeoutMs_;
+    HWND window_ = nullptr;
+    std::string failure_;
+};
 
-// Posts a click, so the window's thread sees it from its message wait.
-void PostClick(HWND button);
-bool PressButton(HWND dialog, int id);
+// Plays the steps in this process, then gives `returned` 15 s to become true. When a step fails
+// or the time is up, it prints why and ends the process, which would otherwise wait for ever.
+void PlayOrEnd(const std::vector<Step>& steps, const std::atomic<bool>& returned);
 
-// The text of the selected item of the first tree view inside the dialog ("" when none).
-std::string SelectedTreeText(HWND dialog);
-
-// Ends the process when the window is missing: a driver that cannot find what it waits for
-// must fail the test at once instead of leaving the program under test blocked.
-HWND Require(HWND window, const char* what);
-
-// CR LF and lone CR become LF.
-std::string NormaliseLineEnds(const std::string& text);
+// Runs `run` on this thread while a second one plays the steps; what `run` returns.
+template <typename Run> auto PlayWhile(const std::vector<Step>& steps, Run run) {
+    std::atomic<bool> returned = false;
+    std::thread user([&] { PlayOrEnd(steps, returned); });
+    auto result = run();
+    returned = true;
+    user.join();
+    return result;
+}
 
 } // namespace driver

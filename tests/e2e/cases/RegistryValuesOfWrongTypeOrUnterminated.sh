@@ -16,7 +16,7 @@ import_registry <<REG
 "Version"=hex(1):$(hex_of 1005)
 "Date"=hex(1):$(hex_of 01.06.2007)
 REG
-run_setup install_again.txt FOLDER=PureBasic INSTALLED_VERSION=000.001.005 \
+run_setup install_again.txt FOLDER=PureBasic \
     INSTALLED_DATE=01.06.2007 OPTION='UpDate installieren'
 expect_payload_installed 'C:\PureBasic'
 expect_no_copies 'C:\PureBasic'

@@ -6,7 +6,7 @@ register_host 'C:\PureBasic'
 run_setup install_first_time.txt FOLDER=PureBasic
 # Spoil one installed file so the second run has to write it again.
 put_file 'C:\PureBasic\Examples\ZentLibs\ostrel.pb' 'left over from an older version'
-run_setup install_again.txt FOLDER=PureBasic INSTALLED_VERSION=000.001.006 \
+run_setup install_again.txt FOLDER=PureBasic \
     INSTALLED_DATE=12.07.2007 OPTION='reparieren (Setup-Version gleich der installierten)'
 expect_payload_installed 'C:\PureBasic'
 expect_record 1006 12.07.2007

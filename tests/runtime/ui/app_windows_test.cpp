@@ -6,20 +6,6 @@ namespace {
 
 using AppWindowTest = guitest::GuiTest;
 
-TEST_F(AppWindowTest, ProgressWindowHasExactClientSizeNoCloseBoxAndIsCentred) {
-    ASSERT_NE(CreateAppWindow(1, 0, 0, 300, 284, "Fortschritt ...", 1), 0);
-    HWND window = AppWindowHandle(1);
-    RECT client{}, outer{};
-    GetClientRect(window, &client);
-    GetWindowRect(window, &outer);
-    EXPECT_EQ(client.right, 300);
-    EXPECT_EQ(client.bottom, 284);
-    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU), WS_CAPTION);
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
-    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
-}
-
 TEST_F(AppWindowTest, BackdropIsMaximisedAndTakesItsHiddenDialogAlongWhenClosed) {
     ASSERT_NE(CreateAppWindow(0, 0, 0, 100, 100, "SETUP", 0x1C80000), 0);
     HWND backdrop = AppWindowHandle(0);
