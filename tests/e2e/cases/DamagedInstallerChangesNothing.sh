@@ -23,9 +23,10 @@ PY
 SETUP_EXE=$damaged
 
 cat >"$WORK/damaged.txt" <<'SCENARIO'
-message SETUP
+window SETUP
 | Die Setup-Datei ist beschädigt.
 | Bitte laden Sie sie erneut herunter.
+click #1
 exit 2
 SCENARIO
 run_setup "$WORK/damaged.txt"
