@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -30,97 +31,73 @@ PackedBlock Packed(const std::vector<unsigned char>& bytes, std::vector<unsigned
             static_cast<uint32_t>(crc32(0, stored.data(), static_cast<uInt>(size)))};
 }
 
-PayloadItem ItemWritingTo(const char* target, const PackedBlock& block) {
-    return {block, target, "", ""};
+// Writes `bytes`, packed, into `name` of `folder`: 1 when written.
+int32_t WriteNamed(const ScratchFolder& folder, const char* name,
+                   const std::vector<unsigned char>& bytes) {
+    std::vector<unsigned char> stored;
+    return WritePayloadItem({Packed(bytes, stored), name, "", ""}, folder.Path());
 }
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+std::vector<std::string> SortedEntries(const ScratchFolder& folder) {
+    std::vector<std::string> names = folder.Entries();
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
-TEST(PayloadWriting, AHiddenFileIsReplacedAndATargetThatCannotBeReplacedKeepsItsBytes) {
+// Read-only does not stop an administrator under Wine; a handle without sharing does.
+OwnedFile Locked(const std::string& path) {
+    return OwnedFile(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+TEST(PayloadWriting, AHiddenFileIsReplacedAndALockedOneKeepsItsBytes) {
     ScratchFolder folder;
     const std::vector<unsigned char> block(5000, 'n');
-    std::vector<unsigned char> stored;
-    const PayloadItem item = ItemWritingTo("file.bin", Packed(block, stored));
     const std::vector<unsigned char> old(100, 'o');
     const std::string target = folder.Path() + "file.bin";
-    const auto write = [&] { return WritePayloadItem(item, folder.Path()); };
-
     ASSERT_TRUE(WriteWholeFile(target, old) &&
                 SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_EQ(write(), 1);
+    EXPECT_EQ(WriteNamed(folder, "file.bin", block), 1);
     EXPECT_EQ(ReadWholeFile(target).bytes, block);
     EXPECT_NE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 
     ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL) &&
                 WriteWholeFile(target, old));
     {
-        // Read-only does not stop an administrator under Wine; a handle without sharing does.
-        OwnedFile holder(CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+        const OwnedFile holder = Locked(target);
         ASSERT_TRUE(holder);
-        EXPECT_EQ(write(), 0);
+        EXPECT_EQ(WriteNamed(folder, "file.bin", block), 0);
     }
     EXPECT_EQ(ReadWholeFile(target).bytes, old);
-    // A folder in the file's place is no file to replace.
-    ASSERT_TRUE(DeleteFileA(target.c_str()) && folder.MakeFolders("file.bin"));
-    EXPECT_EQ(write(), 0);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"file.bin"}) << "no copy is left behind";
 }
 
 // What a user may keep under the name of the first copy: the run never opens, moves or deletes
 // it, and writes its copy under the next free name.
-TEST(PayloadWriting, AUsersOwnFileOrFolderUnderACopyNameIsLeftAlone) {
+TEST(PayloadWriting, AUsersOwnFileUnderACopyNameIsLeftAlone) {
     ScratchFolder folder;
     const std::vector<unsigned char> block(5000, 'n');
     const std::vector<unsigned char> mine(100, 'u');
     const std::string target = folder.Path() + "ostrel.pb";
     const std::string first = PayloadCopyPath(target, 0);
-    std::vector<unsigned char> stored;
-    const PayloadItem item = ItemWritingTo("ostrel.pb", Packed(block, stored));
-    const auto write = [&] { return WritePayloadItem(item, folder.Path()); };
-    const auto entries = [&] {
-        std::vector<std::string> names = folder.Entries();
-        std::sort(names.begin(), names.end());
-        return names;
-    };
-    enum class Mine { File, LockedFile, Folder };
-    for (const Mine kind : {Mine::File, Mine::LockedFile, Mine::Folder}) {
-        SCOPED_TRACE(static_cast<int>(kind));
-        ASSERT_TRUE(kind == Mine::Folder ? folder.MakeFolders("~strel.pb")
-                                         : WriteWholeFile(first, mine));
-        OwnedFile holder;
-        if (kind == Mine::LockedFile) {
-            // Stands in for a read-only file, which does not stop an administrator under Wine.
-            holder.Reset(CreateFileA(first.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-            ASSERT_TRUE(holder);
-            ASSERT_FALSE(OwnedFile(CreateFileA(first.c_str(), GENERIC_WRITE,
-                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
-        }
-        EXPECT_EQ(write(), 1);
+    for (const bool locked : {false, true}) {
+        ASSERT_TRUE(WriteWholeFile(first, mine));
+        OwnedFile holder = locked ? Locked(first) : OwnedFile();
+        ASSERT_EQ(static_cast<bool>(holder), locked);
+        EXPECT_EQ(WriteNamed(folder, "ostrel.pb", block), 1) << locked;
         holder.Reset();
         EXPECT_EQ(ReadWholeFile(target).bytes, block);
-        EXPECT_EQ(entries(), (std::vector<std::string>{"ostrel.pb", "~strel.pb"}));
-        if (kind == Mine::Folder) {
-            ASSERT_TRUE(RemoveDirectoryA(first.c_str()));
-        } else {
-            EXPECT_EQ(ReadWholeFile(first).bytes, mine);
-            ASSERT_TRUE(DeleteFileA(first.c_str()));
-        }
+        EXPECT_EQ(SortedEntries(folder), (std::vector<std::string>{"ostrel.pb", "~strel.pb"}));
+        EXPECT_EQ(ReadWholeFile(first).bytes, mine);
     }
     // With every name taken the item fails as a failed write does, and nothing changes.
     ASSERT_TRUE(WriteWholeFile(target, mine));
-    std::vector<std::string> names{"ostrel.pb"};
     for (int32_t attempt = 0; !PayloadCopyPath(target, attempt).empty(); ++attempt) {
         ASSERT_TRUE(WriteWholeFile(PayloadCopyPath(target, attempt), mine));
-        names.push_back(PayloadCopyPath(target, attempt).substr(folder.Path().size()));
     }
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(write(), 0);
-    EXPECT_EQ(entries(), names);
+    const std::vector<std::string> names = SortedEntries(folder);
+    EXPECT_EQ(WriteNamed(folder, "ostrel.pb", block), 0);
+    EXPECT_EQ(SortedEntries(folder), names);
     for (const std::string& name : names) {
         EXPECT_EQ(ReadWholeFile(folder.Path() + name).bytes, mine) << name;
     }
@@ -161,25 +138,20 @@ TEST(PayloadWriting, ADiskFillingInTheMiddleOrAtTheFinalFlushKeepsThePreviousFil
                                                       {1000, 100, true}};
     for (const auto& [size, room, quiet] : cases) {
         SCOPED_TRACE(std::to_string(size) + " bytes, room for " + std::to_string(room));
-        const std::vector<unsigned char> block(static_cast<size_t>(size), 'b');
-        std::vector<unsigned char> stored;
-        const PayloadItem item = ItemWritingTo("full.bin", Packed(block, stored));
         g_room = room;
         g_quiet = quiet;
         SetFileWriteFunctionForTesting(WriteUntilDiskFull);
-        EXPECT_EQ(WritePayloadItem(item, folder.Path()), 0);
+        EXPECT_EQ(WriteNamed(folder, "full.bin", std::vector<unsigned char>(size, 'b')), 0);
         SetFileWriteFunctionForTesting(nullptr);
         EXPECT_EQ(g_room, 0u) << "the write never reached the full disk";
         EXPECT_EQ(ReadWholeFile(target).bytes, previous);
         // The half-written copy was closed and removed.
-        EXPECT_FALSE(Exists(PayloadCopyPath(target, 0)));
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"full.bin"});
     }
     // With room again the same write replaces the file.
     const std::vector<unsigned char> block(13151, 'b');
-    std::vector<unsigned char> stored;
-    EXPECT_EQ(WritePayloadItem(ItemWritingTo("full.bin", Packed(block, stored)), folder.Path()), 1);
+    EXPECT_EQ(WriteNamed(folder, "full.bin", block), 1);
     EXPECT_EQ(ReadWholeFile(target).bytes, block);
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"full.bin"});
 }
 
 int g_writeCalls = 0;
@@ -217,7 +189,7 @@ TEST(PayloadWriting, ABlockThatDoesNotInflateToItsFileFailsAndKeepsTheInstalledF
     };
     for (const auto& [what, block] : cases) {
         SCOPED_TRACE(what);
-        EXPECT_EQ(WritePayloadItem(ItemWritingTo("file.bin", block), folder.Path()), 0);
+        EXPECT_EQ(WritePayloadItem({block, "file.bin", "", ""}, folder.Path()), 0);
         EXPECT_EQ(ReadWholeFile(target).bytes, old);
         EXPECT_EQ(folder.Entries(), std::vector<std::string>{"file.bin"}) << "no copy is left";
         EXPECT_TRUE(InflateIntoMemory(block).empty());
@@ -226,7 +198,7 @@ TEST(PayloadWriting, ABlockThatDoesNotInflateToItsFileFailsAndKeepsTheInstalledF
     // Whole, it is written with one system write per full buffer, as byte by byte.
     g_writeCalls = 0;
     SetFileWriteFunctionForTesting(CountingWriteFile);
-    EXPECT_EQ(WritePayloadItem(ItemWritingTo("file.bin", good), folder.Path()), 1);
+    EXPECT_EQ(WritePayloadItem({good, "file.bin", "", ""}, folder.Path()), 1);
     SetFileWriteFunctionForTesting(nullptr);
     EXPECT_EQ(g_writeCalls, 4);
     EXPECT_EQ(ReadWholeFile(target).bytes, file);

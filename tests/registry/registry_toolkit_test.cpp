@@ -66,10 +66,9 @@ TEST_F(Registry, BadRootsAndPathsFailWithTheirMessagesAndCreateNothing) {
 
 TEST_F(Registry, ValuesOfEveryTypeAndSizeReadAsTheirTextOrFail) {
     const std::string big(64 * 1024, 'x');
-    // Texts lose their zero bytes; any other type is refused.
+    // Texts lose their zero bytes (unterminated ones: the end-to-end cases); other types fail.
     const std::tuple<DWORD, std::string, Text> values[] = {
-        {REG_SZ, "1006\0"s, "1006"},      {REG_SZ, "ab\0cd\0"s, "abcd"},
-        {REG_SZ, "abc", "abc"},           {REG_SZ, big, big},
+        {REG_SZ, "ab\0cd\0"s, "abcd"},    {REG_SZ, big, big},
         {REG_EXPAND_SZ, "%TEMP%\0"s, ""}, {REG_MULTI_SZ, "a\0b\0\0"s, ""},
         {REG_DWORD, "\x01\x02\0\0"s, ""}, {REG_BINARY, "1006\0"s, ""},
     };
@@ -127,7 +126,7 @@ TEST_F(Registry, ADeeperMatchUnderAnEarlierSubkeyWinsOverALaterDirectMatch) {
     EXPECT_EQ(Said(Find("command", "Missing")), "|ERROR, can´t find searching subkey");
 }
 
-TEST_F(Registry, FoundPathsLongerThan400CharactersAreLostUnlessRightBelowTheStart) {
+TEST_F(Registry, FoundPathsLongerThan400CharactersAndTreesThatLeadBackIntoThemselvesEndTheSearch) {
     // The ANSI calls open at most 260 characters, so only a long name below a long path
     // passes 400 characters.
     const Text name(180, 'N');
@@ -137,9 +136,6 @@ TEST_F(Registry, FoundPathsLongerThan400CharactersAreLostUnlessRightBelowTheStar
     EXPECT_EQ(Find(name, parent), Found(parent + "\\" + name + "\\"));
     Make("z\\" + name);
     EXPECT_EQ(Find(name), Found("z\\" + name + "\\"));
-}
-
-TEST_F(Registry, ATreeThatLeadsBackIntoItselfEndsTheSearch) {
     // Every key has a subkey "loop", as a linked key pointing at its parent would give.
     const SubkeyLister loop = [](const Text&, int32_t at) { return Text(at ? "" : "loop"); };
     EXPECT_EQ(Said(FindKeyPathIn(loop, kHkeyCurrentUser, "\\", "command")),

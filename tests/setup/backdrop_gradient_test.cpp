@@ -5,45 +5,38 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 namespace {
 
-struct Rgb {
-    int32_t red, green, blue;
-};
-
-Rgb PartsOf(int32_t colour) {
-    return {RedPart(colour), GreenPart(colour), BluePart(colour)};
-}
-
-void ExpectRgb(Rgb got, Rgb want) {
-    EXPECT_EQ(got.red, want.red);
-    EXPECT_EQ(got.green, want.green);
-    EXPECT_EQ(got.blue, want.blue);
+// A band as left, top, right, bottom and its colour's parts, to compare in one piece.
+std::string Described(const GradientBand& band) {
+    return std::to_string(band.left) + "," + std::to_string(band.top) + "," +
+           std::to_string(band.right) + "," + std::to_string(band.bottom) + " (" +
+           std::to_string(RedPart(band.colour)) + "," + std::to_string(GreenPart(band.colour)) +
+           "," + std::to_string(BluePart(band.colour)) + ")";
 }
 
 } // namespace
 
 TEST(GradientPalette, CubeGreysAndFixedEntries) {
-    const std::pair<int32_t, Rgb> entries[] = {
+    const std::pair<int32_t, PaletteColour> entries[] = {
         {0, {0, 0, 0}},        {1, {0, 0, 51}},        {6, {51, 0, 0}},     {36, {0, 51, 0}},
         {94, {153, 102, 204}}, {215, {255, 255, 255}}, {216, {10, 10, 10}}, {240, {250, 250, 250}},
         {241, {240, 200, 20}}, {245, {200, 160, 60}},  {246, {192, 0, 0}},  {251, {0, 192, 192}},
         {252, {20, 20, 240}},  {255, {10, 130, 220}},  {-5, {0, 0, 0}},     {300, {10, 130, 220}},
     };
     for (const auto& [number, want] : entries) {
-        SCOPED_TRACE(number);
         const PaletteColour got = GradientPaletteEntry(number);
-        ExpectRgb({got.red, got.green, got.blue}, want);
-        ExpectRgb(PartsOf(GradientPaletteColour(number)), want);
+        EXPECT_EQ(std::tie(got.red, got.green, got.blue), std::tie(want.red, want.green, want.blue))
+            << number;
+        EXPECT_EQ(GradientPaletteColour(number), ColourFromParts(want.red, want.green, want.blue))
+            << number;
     }
 }
 
 TEST(GradientBands, MulDivRoundsHalfAwayFromZeroOverA64BitProduct) {
-    struct Case {
-        int32_t number, numerator, denominator, want;
-    };
-    const Case cases[] = {
+    const int32_t cases[][4] = {
         {1, 1, 2, 1},           {-1, 1, 2, -1},
         {1, -1, 2, -1},         {1, 1, -2, -1},
         {-1, -1, -2, -1},       {-7, 1, 2, -4},
@@ -52,71 +45,48 @@ TEST(GradientBands, MulDivRoundsHalfAwayFromZeroOverA64BitProduct) {
         {7, 3, 0, -1},          {INT_MAX, 2, 1, -1},
         {INT_MIN, 2, 1, -1},    {0, 0, 5, 0},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(MulDivRounded(c.number, c.numerator, c.denominator), c.want)
-            << c.number << " * " << c.numerator << " / " << c.denominator;
+    for (const auto& c : cases) {
+        EXPECT_EQ(MulDivRounded(c[0], c[1], c[2]), c[3]) << c[0] << " * " << c[1] << " / " << c[2];
     }
 }
 
-TEST(GradientBands, BackdropOf600PixelsRunsFromTopColourAlmostToBottomColour) {
-    const int32_t top = ColourFromParts(240, 200, 20);
-    const int32_t bottom = ColourFromParts(51, 0, 0);
-    const GradientBand first = GradientBandAt(top, bottom, 255, 0, 800, 600, 0);
-    ExpectRgb(PartsOf(first.colour), {240, 200, 20});
-    EXPECT_EQ(first.top, 0);
-    EXPECT_EQ(first.bottom, 2);
-    const GradientBand last = GradientBandAt(top, bottom, 255, 0, 800, 600, 254);
-    ExpectRgb(PartsOf(last.colour), {52, 1, 0});
-    EXPECT_EQ(last.top, 598);
-    EXPECT_EQ(last.bottom, 600);
-
-    // Full-width bands that meet without gaps or overlaps.
-    int32_t reached = 0;
-    for (int32_t i = 0; i < 255; ++i) {
-        const GradientBand band = GradientBandAt(top, bottom, 255, 0, 800, 600, i);
-        EXPECT_EQ(band.top, reached) << "band " << i;
-        EXPECT_EQ(band.left, 0);
-        EXPECT_EQ(band.right, 800);
-        reached = band.bottom;
-    }
-    EXPECT_EQ(reached, 600);
-}
-
-TEST(GradientBands, StepsAreClampedTo2Through255) {
+TEST(GradientBands, BandsForStepsDirectionsAndSizes) {
     EXPECT_EQ(ClampGradientSteps(1), 2);
     EXPECT_EQ(ClampGradientSteps(-40), 2);
     EXPECT_EQ(ClampGradientSteps(1000), 255);
-
-    const int32_t top = ColourFromParts(0, 100, 200);
-    const int32_t bottom = ColourFromParts(200, 100, 0);
-    const GradientBand ofOne = GradientBandAt(top, bottom, 1, 0, 40, 600, 1);
-    ExpectRgb(PartsOf(ofOne.colour), {100, 100, 100});
-    EXPECT_EQ(ofOne.top, 300);
-    EXPECT_EQ(ofOne.bottom, 600);
-    const GradientBand ofThousand = GradientBandAt(top, bottom, 1000, 0, 40, 600, 254);
-    const GradientBand of255 = GradientBandAt(top, bottom, 255, 0, 40, 600, 254);
-    EXPECT_EQ(ofThousand.colour, of255.colour);
-    EXPECT_EQ(ofThousand.top, of255.top);
-    EXPECT_EQ(ofThousand.bottom, 600);
-}
-
-TEST(GradientBands, DirectionOneLaysVerticalBandsFromLeftToRight) {
-    const int32_t top = ColourFromParts(0, 0, 0);
-    const int32_t bottom = ColourFromParts(30, 60, 90);
-    const Rgb colours[] = {{0, 0, 0}, {10, 20, 30}, {20, 40, 60}};
-    for (int32_t i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        const GradientBand band = GradientBandAt(top, bottom, 3, 1, 300, 100, i);
-        ExpectRgb(PartsOf(band.colour), colours[i]);
-        EXPECT_EQ(band.left, 100 * i);
-        EXPECT_EQ(band.right, 100 * (i + 1));
-        EXPECT_EQ(band.top, 0);
-        EXPECT_EQ(band.bottom, 100);
+    const int32_t sun = ColourFromParts(240, 200, 20);
+    const int32_t blue = ColourFromParts(0, 100, 200);
+    const int32_t orange = ColourFromParts(200, 100, 0);
+    const int32_t ink = ColourFromParts(30, 60, 90);
+    struct Case {
+        int32_t top, bottom, steps, direction, width, height, band;
+        const char* want;
+    };
+    const Case cases[] = {
+        // The 600-pixel backdrop runs from the top colour almost to the bottom colour.
+        {sun, 51, 255, 0, 800, 600, 0, "0,0,800,2 (240,200,20)"},
+        {sun, 51, 255, 0, 800, 600, 254, "0,598,800,600 (52,1,0)"},
+        // Steps are clamped to 2 through 255.
+        {blue, orange, 1, 0, 40, 600, 1, "0,300,40,600 (100,100,100)"},
+        {blue, orange, 1000, 0, 40, 600, 254, "0,598,40,600 (199,100,1)"},
+        {blue, orange, 255, 0, 40, 600, 254, "0,598,40,600 (199,100,1)"},
+        // Direction 1 lays vertical bands from left to right; any other horizontal ones.
+        {0, ink, 3, 1, 300, 100, 0, "0,0,100,100 (0,0,0)"},
+        {0, ink, 3, 1, 300, 100, 1, "100,0,200,100 (10,20,30)"},
+        {0, ink, 3, 1, 300, 100, 2, "200,0,300,100 (20,40,60)"},
+        {0, ink, 3, 7, 300, 90, 1, "0,30,300,60 (10,20,30)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Described(GradientBandAt(c.top, c.bottom, c.steps, c.direction, c.width, c.height,
+                                           c.band)),
+                  c.want);
     }
-    // Any direction other than 1 gives horizontal bands.
-    const GradientBand other = GradientBandAt(top, bottom, 3, 7, 300, 90, 1);
-    EXPECT_EQ(other.left, 0);
-    EXPECT_EQ(other.right, 300);
-    EXPECT_EQ(other.top, 30);
-    EXPECT_EQ(other.bottom, 60);
+    // Full-width bands that meet without gaps or overlaps.
+    int32_t reached = 0;
+    for (int32_t i = 0; i < 255; ++i) {
+        const GradientBand band = GradientBandAt(sun, 51, 255, 0, 800, 600, i);
+        EXPECT_EQ(std::tie(band.left, band.top, band.right), std::make_tuple(0, reached, 800)) << i;
+        reached = band.bottom;
+    }
+    EXPECT_EQ(reached, 600);
 }

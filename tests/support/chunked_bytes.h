@@ -35,12 +35,9 @@ class ChunkedBytes final : public ByteSource {
     // A give-back that is not right after a byte was read would need a byte the buffer may no
     // longer hold; it is counted instead of done.
     void GiveBackByte() override {
-        if (!justRead_) {
-            ++misplacedGiveBacks_;
-            return;
-        }
+        misplacedGiveBacks_ += justRead_ ? 0 : 1;
+        position_ -= justRead_ ? 1 : 0;
         justRead_ = false;
-        --position_;
     }
 
     int MisplacedGiveBacks() const { return misplacedGiveBacks_; }
@@ -59,11 +56,11 @@ class ChunkedBytes final : public ByteSource {
 // Every line of the bytes, read until the source ends.
 inline std::vector<std::string> AllLines(ChunkedBytes& source) {
     std::vector<std::string> lines;
-    for (;;) {
+    bool reachedEnd = false;
+    while (!reachedEnd) {
         LineRead read = ReadLine(source);
         lines.push_back(std::move(read.line));
-        if (read.reachedEnd) {
-            return lines;
-        }
+        reachedEnd = read.reachedEnd;
     }
+    return lines;
 }
