@@ -9,8 +9,8 @@
 TEST(SetupInfoLines, VersionAndDateLinesOfSetupAndInstalledCopy) {
     const int32_t day = DateFromText(kSetupDateMask, "12.07.2007");
     const std::pair<Text, Text> lines[] = {
-        {ProgramLine("PB-Library Quorrel_400"), "Programm: PB-Library Quorrel_400"},
-        {CopyrightLine("Essling"), "Copyright Essling"},
+        {ProgramLine("Titel"), "Programm: Titel"},
+        {CopyrightLine("Autor"), "Copyright Autor"},
         {SetupVersionLine(1006), "Setup-Version\t\t: 000.001.006"},
         {SetupVersionLine(1234567890), "Setup-Version\t\t: 123.456.789"},
         {SetupDateLine(day), "Versionsdatum\t\t: 12.07.2007"},
