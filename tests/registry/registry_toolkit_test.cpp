@@ -141,7 +141,9 @@ TEST_F(Registry, FoundPathsLongerThan400CharactersAreLostUnlessRightBelowTheStar
 
 TEST_F(Registry, ATreeThatLeadsBackIntoItselfEndsTheSearch) {
     // Every key has a subkey "loop", as a linked key pointing at its parent would give.
-    const SubkeyLister loop = [](const Text&, int32_t at) { return Text(at ? "" : "loop"); };
+    const SubkeyLister loop = [](RootKey, const Text&, int32_t at) {
+        return Text(at ? "" : "loop");
+    };
     EXPECT_EQ(Said(FindKeyPathIn(loop, kHkeyCurrentUser, "\\", "command")),
               "|ERROR, can´t find searching subkey");
 }
