@@ -12,15 +12,15 @@ Text WithFinalBackslash(const Text& text) {
     return TextRight(text, 1) == "\\" ? text : text + "\\";
 }
 
-Text SearchLevel(const SubkeyLister& subkeyNameAt, const Text& givenPath, const Text& givenName,
-                 int32_t depth) {
+Text SearchLevel(SubkeyLister subkeyNameAt, RootKey root, const Text& givenPath,
+                 const Text& givenName, int32_t depth) {
     if (depth > kMaxSearchDepth) {
         return Text();
     }
     const Text name = WithFinalBackslash(givenName);
     const Text path = WithFinalBackslash(givenPath);
     for (int32_t index = 0;; ++index) {
-        const Text sub = subkeyNameAt(path, index);
+        const Text sub = subkeyNameAt(root, path, index);
         ClearLastErrorText();
         if (sub.empty()) {
             return Text();
@@ -29,7 +29,7 @@ Text SearchLevel(const SubkeyLister& subkeyNameAt, const Text& givenPath, const 
             return path + sub + "\\";
         }
         const Text below =
-            TextLeft(SearchLevel(subkeyNameAt, path + sub, name, depth + 1), kSearchPathCut);
+            TextLeft(SearchLevel(subkeyNameAt, root, path + sub, name, depth + 1), kSearchPathCut);
         // A found path cut so short that it lost the name is no longer a find.
         if (TextFind(below, name) > 0) {
             return below;
@@ -39,11 +39,12 @@ Text SearchLevel(const SubkeyLister& subkeyNameAt, const Text& givenPath, const 
 
 } // namespace
 
-Text SearchSubkeyPathIn(const SubkeyLister& subkeyNameAt, const Text& path, const Text& name) {
-    return SearchLevel(subkeyNameAt, path, name, 0);
+Text SearchSubkeyPathIn(SubkeyLister subkeyNameAt, RootKey root, const Text& path,
+                        const Text& name) {
+    return SearchLevel(subkeyNameAt, root, path, name, 0);
 }
 
-Text FindKeyPathIn(const SubkeyLister& subkeyNameAt, RootKey root, const Text& startPath,
+Text FindKeyPathIn(SubkeyLister subkeyNameAt, RootKey root, const Text& startPath,
                    const Text& name) {
     ClearLastErrorText();
     if (name.empty()) {
@@ -55,7 +56,7 @@ Text FindKeyPathIn(const SubkeyLister& subkeyNameAt, RootKey root, const Text& s
         SetLastErrorText("ERROR, #HKEY is empty");
         return Text();
     }
-    Text found = SearchSubkeyPathIn(subkeyNameAt, startPath.empty() ? "\\" : startPath, name);
+    Text found = SearchSubkeyPathIn(subkeyNameAt, root, startPath.empty() ? "\\" : startPath, name);
     if (found.empty()) {
         SetLastErrorText("ERROR, can´t find searching subkey");
         return Text();

@@ -3,9 +3,12 @@
 #include "runtime/base/colours.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
+
+uint32_t Magnitude(int32_t value) {
+    return value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+}
 
 int32_t BandPart(int32_t top, int32_t bottom, int32_t band, int32_t steps) {
     return top + MulDivRounded(band, bottom - top, steps);
@@ -17,18 +20,39 @@ int32_t ClampGradientSteps(int32_t steps) {
     return std::clamp(steps, kMinGradientSteps, kMaxGradientSteps);
 }
 
+// Without a 64-bit division, which the 32-bit build would take from the compiler's library. The
+// magnitudes are at most 2^31, so the product plus half the divisor stays below 2^63 and is made
+// by one 32 x 32 -> 64 bit multiplication. When its high word is at least the divisor the quotient
+// is 2^32 or more and cannot fit. Otherwise the quotient is found one bit at a time, high bit
+// first; the remainder stays below the divisor (at most 2^31), so twice it plus one bit fits 32
+// bits.
 int32_t MulDivRounded(int32_t number, int32_t numerator, int32_t denominator) {
     if (denominator == 0) {
         return -1;
     }
-    const int64_t product = static_cast<int64_t>(number) * numerator;
-    const int64_t divisor = std::abs(static_cast<int64_t>(denominator));
-    const int64_t magnitude = (std::abs(product) + divisor / 2) / divisor;
-    const int64_t result = (product < 0) != (denominator < 0) ? -magnitude : magnitude;
-    if (result > INT32_MAX || result < INT32_MIN) {
+    const uint32_t divisor = Magnitude(denominator);
+    const uint64_t dividend =
+        static_cast<uint64_t>(Magnitude(number)) * Magnitude(numerator) + divisor / 2;
+    const uint32_t low = static_cast<uint32_t>(dividend);
+    uint32_t remainder = static_cast<uint32_t>(dividend >> 32);
+    if (remainder >= divisor) {
         return -1;
     }
-    return static_cast<int32_t>(result);
+    uint32_t quotient = 0;
+    for (int bit = 31; bit >= 0; --bit) {
+        remainder = (remainder << 1) | ((low >> bit) & 1);
+        quotient <<= 1;
+        if (remainder >= divisor) {
+            remainder -= divisor;
+            quotient |= 1;
+        }
+    }
+    // A negative result reaches one further than a positive one: -2^31 fits, 2^31 does not.
+    const bool negative = quotient != 0 && ((number < 0) != (numerator < 0)) != (denominator < 0);
+    if (quotient > static_cast<uint32_t>(INT32_MAX) + (negative ? 1 : 0)) {
+        return -1;
+    }
+    return static_cast<int32_t>(negative ? 0u - quotient : quotient);
 }
 
 GradientPictureSize GradientPictureSizeFor(int32_t direction, int32_t width, int32_t height) {

@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <array>
-#include <map>
 #include <memory>
 
 namespace {
@@ -60,14 +59,12 @@ void DropReadAhead(NumberedFile& file) {
     file.use = BufferUse::None;
 }
 
-// The open files by number. The runtime's end closes those still open (FileCloseAll), writing
-// their buffers first; no static destructor does it behind its back.
+// The open files by number, which the callers have checked to lie below kFileNumberLimit. The
+// runtime's end closes those still open (FileCloseAll), writing their buffers first; no static
+// destructor does it behind its back.
 class FileTable {
   public:
-    NumberedFile* Find(int32_t number) {
-        const auto it = files_.find(number);
-        return it == files_.end() ? nullptr : it->second.get();
-    }
+    NumberedFile* Find(int32_t number) { return files_[number].get(); }
 
     void Put(int32_t number, OwnedFile handle) {
         auto file = std::make_unique<NumberedFile>();
@@ -76,24 +73,24 @@ class FileTable {
     }
 
     bool Close(int32_t number) {
-        const auto it = files_.find(number);
-        if (it == files_.end()) {
+        NumberedFile* file = Find(number);
+        if (file == nullptr) {
             return false;
         }
-        const bool flushed = Flush(*it->second);
-        const bool closed = it->second->handle.Close();
-        files_.erase(it);
+        const bool flushed = Flush(*file);
+        const bool closed = file->handle.Close();
+        files_[number].reset();
         return flushed && closed;
     }
 
     void CloseAll() {
-        while (!files_.empty()) {
-            Close(files_.begin()->first);
+        for (int32_t number = 0; number < kFileNumberLimit; ++number) {
+            Close(number);
         }
     }
 
   private:
-    std::map<int32_t, std::unique_ptr<NumberedFile>> files_;
+    std::unique_ptr<NumberedFile> files_[kFileNumberLimit];
 };
 
 FileTable& Files() {

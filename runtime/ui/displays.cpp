@@ -4,21 +4,33 @@
 
 #include <windows.h>
 
-#include <vector>
+#include <algorithm>
 
 namespace {
 
+// More displays than one desktop ever shows; any beyond them are not counted.
+constexpr int32_t kMostDisplays = 32;
+
+struct DisplayWidths {
+    int32_t widths[kMostDisplays];
+    int32_t count = 0;
+};
+
 BOOL CALLBACK CollectMonitorWidth(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    auto* widths = reinterpret_cast<std::vector<int32_t>*>(data);
+    auto& displays = *reinterpret_cast<DisplayWidths*>(data);
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (GetMonitorInfoA(monitor, &info)) {
         const int32_t width = info.rcMonitor.right - info.rcMonitor.left;
-        // The primary display comes first; the others keep their enumeration order.
+        int32_t* widths = displays.widths;
         if (info.dwFlags & MONITORINFOF_PRIMARY) {
-            widths->insert(widths->begin(), width);
-        } else {
-            widths->push_back(width);
+            // The primary display comes first; the others keep their enumeration order.
+            const int32_t moved = std::min(displays.count, kMostDisplays - 1);
+            std::copy_backward(widths, widths + moved, widths + moved + 1);
+            widths[0] = width;
+            displays.count = moved + 1;
+        } else if (displays.count < kMostDisplays) {
+            widths[displays.count++] = width;
         }
     }
     return TRUE;
@@ -27,12 +39,12 @@ BOOL CALLBACK CollectMonitorWidth(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 } // namespace
 
 int32_t DisplayWidth(int32_t n) {
-    std::vector<int32_t> widths;
-    EnumDisplayMonitors(nullptr, nullptr, CollectMonitorWidth, reinterpret_cast<LPARAM>(&widths));
-    if (widths.empty()) {
-        widths.push_back(GetSystemMetrics(SM_CXSCREEN));
+    DisplayWidths displays;
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitorWidth, reinterpret_cast<LPARAM>(&displays));
+    if (displays.count == 0) {
+        displays.widths[displays.count++] = GetSystemMetrics(SM_CXSCREEN);
     }
-    return n >= 0 && n < static_cast<int32_t>(widths.size()) ? widths[n] : 0;
+    return n >= 0 && n < displays.count ? displays.widths[n] : 0;
 }
 
 int32_t DesktopPixelsPerInch() {

@@ -137,7 +137,9 @@ TEST_F(Registry, FoundPathsLongerThan400CharactersAndTreesThatLeadBackIntoThemse
     Make("z\\" + name);
     EXPECT_EQ(Find(name), Found("z\\" + name + "\\"));
     // Every key has a subkey "loop", as a linked key pointing at its parent would give.
-    const SubkeyLister loop = [](const Text&, int32_t at) { return Text(at ? "" : "loop"); };
+    const SubkeyLister loop = [](RootKey, const Text&, int32_t at) {
+        return Text(at ? "" : "loop");
+    };
     EXPECT_EQ(Said(FindKeyPathIn(loop, kHkeyCurrentUser, "\\", "command")),
               "|ERROR, can´t find searching subkey");
 }
