@@ -2,7 +2,7 @@
 #pragma once
 
 // Loads the window icon and arrow cursor and sets the default gadget font. Nothing visible
-// happens. The common controls follow at the first event wait with nothing to do.
+// happens. The common controls follow when a tooltip first needs them (gadgets.h).
 void StartRuntime();
 
 // Releases what the runtime's tables still hold, in this order: the drawing in progress, fonts,

@@ -5,9 +5,10 @@
 // Loads comctl32 and registers its control classes (InitCommonControlsEx with the classes
 // 0x0B08, then InitCommonControls), once: later calls return what the first one did. False when
 // the library or its entry points are missing. Not part of the runtime's start: loading the
-// library is a noticeable part of the time to the first window, and only tooltips need it, which
-// cannot show before the program waits for messages. The first event wait that finds nothing
-// to do starts them (FinishStartWhenIdle, gadgets.h).
+// library takes a noticeable part of the time to the first window and a few MiB of memory, and
+// only tooltips need it, which show only once the pointer rests on their gadget. The first
+// event wait with nothing to do after the pointer moved over such a gadget starts them
+// (AttachTooltipsWhenWanted, gadgets.h).
 bool StartCommonControls();
 // Whether StartCommonControls has run.
 bool CommonControlsStartTried();

@@ -10,7 +10,7 @@ int32_t WaitForEvent() {
     if (HasQueuedEvent()) {
         return TakeQueuedEvent();
     }
-    FinishStartWhenIdle();
+    AttachTooltipsWhenWanted();
     MSG message{};
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == -1) {
@@ -19,6 +19,7 @@ int32_t WaitForEvent() {
     if (got == 0) {
         return WM_QUIT;
     }
+    NotePointerMove(message);
     if (!HandledAsAccelerator(message)) {
         TranslateMessage(&message);
         DispatchMessageA(&message);

@@ -65,13 +65,25 @@ void DropLineFeedsAfterReturns(Text& text) {
     text.resize(kept);
 }
 
-// Tooltips given before the common controls were started; FinishStartWhenIdle attaches them.
+// Tooltips given before the common controls were started. They wait until the pointer first
+// moves over one of their gadgets: loading the common controls costs time and a few MiB, which a
+// run in which nobody points at such a gadget never needs.
 struct WaitingTooltip {
     int32_t gadget;
     HWND handle;
     Text text;
 };
 NeverDestroyed<std::vector<WaitingTooltip>> g_waitingTooltips;
+bool g_tooltipWanted = false;
+
+bool IsWaitingTooltipGadget(HWND handle) {
+    for (const WaitingTooltip& waiting : *g_waitingTooltips) {
+        if (waiting.handle == handle && GadgetHandle(waiting.gadget) == handle) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // One tooltip per gadget, in the tooltip window of its top-level window.
 int32_t AttachTooltip(HWND handle, const Text& text) {
@@ -89,6 +101,27 @@ int32_t AttachTooltip(HWND handle, const Text& text) {
     Text copy = text;
     tool.lpszText = copy.data();
     return SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0 ? 1 : 0;
+}
+
+// A tooltip learns of the pointer from its gadget's mouse messages; the move that brought the
+// pointer there came before the tooltip existed, so the gadget's tooltip is told of it now.
+void RelayPointerPosition(HWND handle) {
+    POINT position{};
+    if (!GetCursorPos(&position) || WindowFromPoint(position) != handle) {
+        return;
+    }
+    HWND tooltip = TooltipWindowFor(handle);
+    if (tooltip == nullptr) {
+        return;
+    }
+    MSG move{};
+    move.hwnd = handle;
+    move.message = WM_MOUSEMOVE;
+    move.time = static_cast<DWORD>(GetMessageTime());
+    move.pt = position;
+    ScreenToClient(handle, &position);
+    move.lParam = MAKELPARAM(position.x, position.y);
+    SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 } // namespace
@@ -301,21 +334,34 @@ int32_t SetGadgetTooltip(int32_t gadget, const Text& text) {
         return 0;
     }
     if (!CommonControlsStartTried()) {
+        // The gadget's earlier text, and the tooltips of closed gadgets, are not needed any more.
+        std::erase_if(*g_waitingTooltips, [&](const WaitingTooltip& waiting) {
+            return waiting.gadget == gadget || GadgetHandle(waiting.gadget) != waiting.handle;
+        });
         g_waitingTooltips->push_back({gadget, handle, text});
         return 1;
     }
     return AttachTooltip(handle, text);
 }
 
-void FinishStartWhenIdle() {
-    if (CommonControlsStartTried() || HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0) {
+void NotePointerMove(const MSG& message) {
+    if (message.message == WM_MOUSEMOVE && !g_tooltipWanted && !CommonControlsStartTried() &&
+        IsWaitingTooltipGadget(message.hwnd)) {
+        g_tooltipWanted = true;
+    }
+}
+
+void AttachTooltipsWhenWanted() {
+    if (!g_tooltipWanted || HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0) {
         return;
     }
+    g_tooltipWanted = false;
     StartCommonControls();
     for (const WaitingTooltip& waiting : *g_waitingTooltips) {
         // A gadget closed in the meantime took its tooltip along.
-        if (GadgetHandle(waiting.gadget) == waiting.handle) {
-            AttachTooltip(waiting.handle, waiting.text);
+        if (GadgetHandle(waiting.gadget) == waiting.handle &&
+            AttachTooltip(waiting.handle, waiting.text) != 0) {
+            RelayPointerPosition(waiting.handle);
         }
     }
     g_waitingTooltips->clear();

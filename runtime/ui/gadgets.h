@@ -45,7 +45,7 @@ int32_t WriteGadgetState(int32_t gadget, int32_t state);
 int32_t SetGadgetDisabled(int32_t gadget, int32_t flag);
 int32_t SetGadgetHidden(int32_t gadget, int32_t flag);
 int32_t MoveGadget(int32_t gadget, int32_t x, int32_t y, int32_t width, int32_t height);
-// Before the common controls are started the tooltip waits for FinishStartWhenIdle.
+// Before the common controls are started the tooltip waits for AttachTooltipsWhenWanted.
 int32_t SetGadgetTooltip(int32_t gadget, const Text& text);
 HWND GadgetHandle(int32_t gadget);
 // Gadget -1 sets the default font for gadgets created later.
@@ -53,6 +53,10 @@ int32_t ApplyGadgetFont(int32_t gadget, HFONT font);
 // fontHandle -1 stands for the stock DEFAULT_GUI_FONT.
 int32_t ApplyGadgetFont(int32_t gadget, int32_t fontHandle);
 
-// For the event wait, before it blocks: the first time no message is waiting (every window shown
-// so far is painted), starts the common controls and attaches the tooltips given before.
-void FinishStartWhenIdle();
+// For the event wait, of every message it takes: notes the pointer moving over a gadget whose
+// tooltip waits.
+void NotePointerMove(const MSG& message);
+// For the event wait, before it blocks: once the pointer has moved over a gadget whose tooltip
+// waits and no message is waiting (the gadget is painted in its hover look), starts the common
+// controls, attaches every waiting tooltip and tells the one under the pointer where it is.
+void AttachTooltipsWhenWanted();

@@ -40,13 +40,16 @@ LRESULT TooltipsOfWindow1() {
     return -1;
 }
 
-// The common controls start only once the program has waited for events with nothing to do; a
-// tooltip asked for before then is attached at that moment.
-TEST_F(EventTest, ATooltipAskedForBeforeTheFirstIdleWaitIsAttachedThen) {
+// The common controls start only once an event wait has taken a pointer move over a gadget whose
+// tooltip waits and then found nothing to do; the tooltip is attached at that moment.
+TEST_F(EventTest, ATooltipWaitsUntilThePointerMovesOverItsGadget) {
     ASSERT_NE(CreateLinkLabel(90, 4, 215, 150, 20, "powered by Morrow", 255), 0);
     EXPECT_EQ(SetGadgetTooltip(90, "https://morrow.example/"), 1);
     WaitForEventWhere([](int32_t event) { return event == WM_TIMER; });
-    EXPECT_EQ(TooltipsOfWindow1(), 1);
+    EXPECT_EQ(TooltipsOfWindow1(), -1);
+    PostMessageA(GadgetHandle(90), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    PostMessageA(GadgetHandle(90), WM_MOUSEMOVE, 0, MAKELPARAM(190, 3));
+    EXPECT_NE(WaitForEventWhere([](int32_t) { return TooltipsOfWindow1() == 1; }), -1);
 }
 
 // Sends close requests to the windows in turn; the number of close events then reported.
