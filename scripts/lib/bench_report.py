@@ -14,14 +14,18 @@ ARCH_NAMES = {"win32": "i686 (32-bit Wine)", "win64": "x86_64 (64-bit Wine)"}
 FILE_BUFFER = 4096  # the file service's write buffer
 WHOLE_LIMIT = 150_000  # bytes the whole shipped exe may take
 PART_NAMES = {
-    "comctl32.dll": "common controls",
-    "shell32.dll": "shell",
-    "ole32.dll": "OLE",
-    "riched20.dll": "rich edit",
+    "first_window": "a first small window (the window system's start)",
     "gradient_bitmap": "gradient picture one pixel wide",
     "pattern_brush": "pattern brush made from it",
     "maximised_window": "maximised window painted with it",
+    "dialog_window": "setup dialog window",
+    "comctl32.dll": "common controls with a tooltip window",
+    "shell32.dll": "shell",
+    "ole32.dll": "OLE",
+    "riched20.dll": "rich edit",
 }
+PEAK_LIMIT_MIB = 8  # peak working set above the minimal program
+START_LIMIT = 1.1  # start to the backdrop / the minimal program's start to its window
 
 
 def pairs(words):
@@ -237,8 +241,8 @@ def build(results):
         rows.append(("Start to backdrop visible", a, ms(backdrop), "-", "-"))
         rows.append(("Minimal program: start to its window", a, ms(minimal), "-", "-"))
         rows.append(("NSIS peer: start to its first page", a, ms(nsis), "-", "-"))
-        rows.append(("Backdrop / minimal program (per round)", a, ratio(to_minimal), "<= 1.2",
-                     verdict(statistics.median(to_minimal) <= 1.2)))
+        rows.append(("Backdrop / minimal program (per round)", a, ratio(to_minimal),
+                     f"<= {START_LIMIT}", verdict(statistics.median(to_minimal) <= START_LIMIT)))
         rows.append(("Backdrop / NSIS peer (per round)", a, ratio(to_nsis), "<= 1.0",
                      verdict(statistics.median(to_nsis) <= 1.0)))
         rows.append(("Start to setup dialog visible", a, ms(dialog),
@@ -256,16 +260,19 @@ def build(results):
         rows.append(("Peak working set / minimal program's", a,
                      f"{statistics.median(peak) / MIB:.1f} / "
                      f"{statistics.median(minimal_peak) / MIB:.1f} MiB", "-", "-"))
-        rows.append(("Peak working set above the minimal program", a,
-                     f"{statistics.median(above):.1f} MiB ({min(above):.1f}-{max(above):.1f})",
-                     "<= 4 MiB", verdict(statistics.median(above) <= 4)))
         nsis_above = r.per_round(arch, "nsis", "minimal", "peak_working_set",
                                  lambda x, y: (x - y) / MIB)
+        peak_aim = statistics.median(nsis_above)
+        rows.append(("Peak working set above the minimal program", a,
+                     f"{statistics.median(above):.1f} MiB ({min(above):.1f}-{max(above):.1f})",
+                     f"<= {PEAK_LIMIT_MIB} MiB; aim <= the NSIS peer's",
+                     verdict(statistics.median(above) <= PEAK_LIMIT_MIB)
+                     + (", aim met" if statistics.median(above) <= peak_aim else ", aim not met")))
         rows.append(("NSIS peer's peak above the minimal program", a,
                      f"{statistics.median(nsis_above):.1f} MiB", "-", "-"))
         full_screen = r.per_round(arch, "minimal_maximised", "minimal", "peak_working_set",
                                   lambda x, y: (x - y) / MIB)
-        if statistics.median(to_minimal) > 1.2 or statistics.median(to_nsis) > 1.0:
+        if statistics.median(to_minimal) > START_LIMIT or statistics.median(to_nsis) > 1.0:
             parts = r.parts.get(arch, {})
             before = ("maximised_window",)
             part_text = ", ".join(f"{PART_NAMES[k]} {parts[k][1]:.0f} ms" for k in before
@@ -276,31 +283,33 @@ def build(results):
                 "the minimal program's median start to its window. Before the backdrop shows, "
                 "the setup loads its icon, searches the registry for the host, loads the side "
                 "picture, reads the version record and makes four fonts; the backdrop is a "
-                "maximised window. Its gradient is painted after it shows, the common controls "
-                "are loaded at the first idle event wait and OLE for the folder chooser. The "
-                "platform's share of that, "
-                "measured piece by piece in a bare process (`bench/backdrop_costs.cpp`): "
+                "maximised window. Its gradient is painted after it shows; the common controls "
+                "are loaded when the pointer first reaches a credit link, the shell and OLE for "
+                "the folder chooser, rich edit for the agreement. The platform's share of that, "
+                "measured piece by piece in one process (`bench/backdrop_costs.cpp`): "
                 f"{part_text} (to the end of its first paint, which may come after the window "
                 "counts as visible). The spread of the single times in the table shows how much "
                 "the shared machine's load moves every figure; a ratio near its target needs "
                 "more rounds (`scripts/bench 15`) to be told apart from noise.")
-        if statistics.median(above) > 4:
+        if statistics.median(above) > peak_aim:
             stages = r.memory.get(arch, {})
             stage_text = ", ".join(f"{k} {v / MIB:.1f} MiB" for k, v in stages.items())
             parts = r.parts.get(arch, {})
             part_text = ", ".join(f"{PART_NAMES.get(k, k)} {v / MIB:+.1f} MiB"
                                   for k, (v, _) in parts.items())
             notes.append(
-                f"**Peak working set ({a}).** The difference is what the setup's design holds "
-                "in memory on this platform, measured piece by piece in a bare process "
-                f"(`bench/backdrop_costs.cpp`, one after the other): {part_text}. The backdrop "
-                "is a maximised window (Wine keeps a 32-bit surface of every top-level window "
-                "in process memory), painted with a pattern brush made from a gradient picture "
-                "one pixel wide (image 0); the common controls and the rich-edit library are "
-                "loaded by the setup and not by the minimal program. The same maximised, the "
-                "minimal "
-                f"program itself grows by {statistics.median(full_screen):.1f} MiB. Working "
-                f"set of the in-process run of the whole installer by stage: {stage_text}.")
+                f"**Peak working set ({a}).** While the setup dialog waits, the setup holds the "
+                "backdrop, a maximised window (Wine keeps a 32-bit surface of every top-level "
+                "window in process memory) painted with a pattern brush made from a gradient "
+                "picture one pixel wide (image 0), and the dialog window beside it; the minimal "
+                "program holds one small window. Measured piece by piece in one process, in the "
+                f"order the setup makes them (`bench/backdrop_costs.cpp`): {part_text}. Every "
+                "program pays the first window's share, the minimal one included. The common "
+                "controls, the shell, OLE and rich edit come only on first use, after the dialog "
+                "shows (the pointer on a credit link, the folder chooser, the agreement), so "
+                "this figure holds none of them. The same maximised, the minimal program itself "
+                f"grows by {statistics.median(full_screen):.1f} MiB. Working set of the "
+                f"in-process run of the whole installer by stage: {stage_text}.")
 
     peaks = {arch: statistics.median(r.column(arch, "setup", "peak_working_set")) / MIB
              for arch in ("win32", "win64") if r.launches[arch]["setup"]}
