@@ -5,6 +5,7 @@
 #include "installer/install_run.h"
 #include "object_ledger.h"
 #include "support/scratch_folder.h"
+#include "support/shown_texts.h"
 #include "support/window_driver.h"
 
 #include <windows.h>
@@ -12,7 +13,8 @@
 
 #include <cstdio>
 #include <fstream>
-#include <thread>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -38,40 +40,39 @@ __attribute__((constructor(101))) void RegisterExitReport() {
     std::atexit(ReportAtExit);
 }
 
+// A step that notes the working set once the current window shows.
+driver::Step Noting(const char* stage) {
+    return {"await", stage, "noted", [stage](HWND) {
+                NoteWorkingSet(stage);
+                return std::string("noted");
+            }};
+}
+
 // "installieren", the agreement, the preselected host folder, then "Fertig" once all is written.
-void PlayFreshInstall(const ScratchFolder& host) {
-    using driver::Require;
-    Require(driver::WaitForWindow("", "SETUP"), "setup backdrop");
-    NoteWorkingSet("backdrop");
-    HWND dialog =
-        Require(driver::WaitForWindowHolding("SETUP", "Button", "Weiter"), "setup dialog");
-    NoteWorkingSet("dialog");
-    driver::PostClick(
-        Require(driver::FindDescendant(dialog, "Button", "installieren"), "install option"));
-    HWND next = driver::FindDescendant(dialog, "Button", "Weiter");
-    if (!driver::WaitUntil([&] { return IsWindowEnabled(next) != FALSE; })) {
-        Require(nullptr, "\"Weiter\" enabled");
-    }
-    driver::PostClick(next);
-    HWND agreement = Require(
-        driver::WaitForWindowHolding("LIZENZVEREINBARUNG", "Button", "Akzeptieren"), "agreement");
-    driver::PostClick(driver::FindDescendant(agreement, "Button", "Akzeptieren"));
-
-    HWND chooser = Require(driver::WaitForWindow("#32770", ""), "folder chooser");
+std::vector<driver::Step> FreshInstall(const ScratchFolder& host) {
     const std::string trimmed = host.Path().substr(0, host.Path().size() - 1);
-    const std::string name = trimmed.substr(trimmed.rfind('\\') + 1);
-    if (!driver::WaitUntil([&] { return driver::SelectedTreeText(chooser) == name; })) {
-        Require(nullptr, "preselected host folder");
-    }
-    driver::PressButton(chooser, IDOK);
-
-    HWND progress = Require(driver::WaitForWindow("", "Fortschritt ..."), "progress window");
-    HWND logField = Require(driver::WaitForControl(progress, 100), "log field");
-    HWND finish = Require(driver::WaitForControl(progress, 101), "finish button");
-    driver::WaitUntil(
-        [&] { return driver::WindowText(logField).find("einzubinden.") != std::string::npos; });
-    NoteWorkingSet("progress");
-    driver::PostClick(finish);
+    const auto logEnded = [](HWND progress) {
+        if (driver::TextOf(driver::Find(progress, "#100")).find("einzubinden.") ==
+            std::string::npos) {
+            return std::string("writing");
+        }
+        NoteWorkingSet("progress");
+        return std::string("written");
+    };
+    return {{"window", "SETUP"},
+            Noting("backdrop"),
+            {"window", "SETUP", "Weiter"},
+            Noting("dialog"),
+            {"click", "installieren"},
+            {"click", "Weiter"},
+            {"window", "LIZENZVEREINBARUNG"},
+            {"click", "Akzeptieren"},
+            {"window", "", shown::kChooserPrompt},
+            {"tree", trimmed.substr(trimmed.rfind('\\') + 1)},
+            {"click", "#1"},
+            {"window", "Fortschritt ...", "Fertig"},
+            {"await", "the log's last line", "written", logEnded},
+            {"click", "Fertig"}};
 }
 
 } // namespace
@@ -89,9 +90,7 @@ int main() {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Velkadia");
 
     NoteWorkingSet("start");
-    std::thread user([&] { PlayFreshInstall(host); });
-    const int exitCode = RunInstaller();
-    user.join();
+    const int exitCode = driver::PlayWhile(FreshInstall(host), RunInstaller);
     const bool installed =
         GetFileAttributesA((host.Path() + "examples\\ZentLibs\\Bilder\\printer_image.jpg").c_str()) !=
         INVALID_FILE_ATTRIBUTES;
