@@ -35,14 +35,25 @@ std::vector<HWND> Collected(DWORD processId, HWND parent, bool visibleOnly = tru
     return collection.windows;
 }
 
+// The window's answer to a message. A window of this process answers when its thread next waits
+// for messages: with a time-out its late answer could still write into a buffer given back. One of
+// another process gets two seconds (its answers are copied, a late one is dropped), else 0.
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    DWORD_PTR answer = 0;
+    return process == GetCurrentProcessId() ? SendMessageA(window, message, wParam, lParam)
+           : SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 2000, &answer)
+               ? static_cast<LRESULT>(answer)
+               : 0;
+}
+
 std::string Line(HWND control) {
     const std::string text = TextOf(control);
     if (text.empty() || lstrcmpiA(ClassOf(control).c_str(), "Button") != 0) {
         return text;
     }
-    DWORD_PTR state = 0;
-    SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_NORMAL, 2000, &state);
-    const bool checked = state == BST_CHECKED;
+    const bool checked = Send(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     const LONG kind = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
     if (kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON) {
         return (checked ? "(*) " : "( ) ") + text;
@@ -76,8 +87,7 @@ std::string ClassOf(HWND window) {
 std::string TextOf(HWND window) {
     // Far more than any text shown: a buffer that is too small yields nothing at all.
     std::string text(65536, '\0');
-    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_NORMAL, 2000, nullptr);
+    Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(text.find('\0'));
     // Rich edit gives CR LF, other controls the lone CRs the product writes.
     for (size_t at = 0; (at = text.find('\r', at)) != std::string::npos; ++at) {
@@ -213,27 +223,33 @@ bool Driver::Await(const std::string& what, const std::function<bool(std::string
     return true;
 }
 
-std::string Driver::TreeLabel(HWND tree) const {
-    DWORD_PTR item = 0;
-    SendMessageTimeoutA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0, SMTO_NORMAL, 2000, &item);
+std::string Driver::TreeLabel(HWND tree) {
+    const auto item = static_cast<LPARAM>(Send(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
     // Tree-view requests carry pointers, which Windows does not copy between processes: the
-    // request lives in the driven process's memory.
-    char label[520] = {};
-    auto* remote = static_cast<char*>(VirtualAllocEx(
-        process_.Get(), nullptr, sizeof(TVITEMA) + sizeof label, MEM_COMMIT, PAGE_READWRITE));
+    // request lives in the driven process's memory, kept until the end in case of a late answer.
+    constexpr size_t kLabelSize = 520;
+    if (remote_ == nullptr) {
+        remote_ = static_cast<char*>(VirtualAllocEx(
+            process_.Get(), nullptr, sizeof(TVITEMA) + kLabelSize, MEM_COMMIT, PAGE_READWRITE));
+    }
+    char label[kLabelSize] = {};
     TVITEMA request{};
     request.mask = TVIF_TEXT;
     request.hItem = reinterpret_cast<HTREEITEM>(item);
-    request.pszText = remote + sizeof(TVITEMA);
-    request.cchTextMax = sizeof label - 1;
+    request.pszText = remote_ + sizeof(TVITEMA);
+    request.cchTextMax = kLabelSize - 1;
     const bool read =
-        remote != nullptr && item != 0 &&
-        WriteProcessMemory(process_.Get(), remote, &request, sizeof request, nullptr) &&
-        SendMessageTimeoutA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL,
-                            2000, nullptr) &&
-        ReadProcessMemory(process_.Get(), request.pszText, label, sizeof label - 1, nullptr);
-    VirtualFreeEx(process_.Get(), remote, 0, MEM_RELEASE);
+        remote_ != nullptr && item != 0 &&
+        WriteProcessMemory(process_.Get(), remote_, &request, sizeof request, nullptr) &&
+        Send(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote_)) &&
+        ReadProcessMemory(process_.Get(), request.pszText, label, kLabelSize - 1, nullptr);
     return read ? label : "";
+}
+
+Driver::~Driver() {
+    if (remote_ != nullptr) {
+        VirtualFreeEx(process_.Get(), remote_, 0, MEM_RELEASE);
+    }
 }
 
 void PlayOrEnd(const std::vector<Step>& steps, const std::atomic<bool>& returned) {

@@ -32,7 +32,8 @@ struct Step {
 };
 
 std::string ClassOf(HWND window);
-// The window's text with LF line ends; "" when it does not answer within two seconds.
+// The window's text with LF line ends; "" when another process's window does not answer within
+// two seconds.
 std::string TextOf(HWND window);
 // How the window's visible controls read, in the order of their creation, one a line: a text as
 // it stands, an option "( ) caption" or "(*) caption", a check box "[ ] caption" or "[x] caption",
@@ -51,6 +52,9 @@ HWND Find(HWND window, const std::string& what);
 class Driver {
   public:
     explicit Driver(DWORD processId = GetCurrentProcessId(), DWORD timeoutMs = 15000);
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+    ~Driver();
 
     // Does the step; false when it cannot be done in time, and Failure() says why.
     bool Do(const Step& step);
@@ -62,12 +66,13 @@ class Driver {
   private:
     // `ready` may describe what it sees, for the message when the time is up.
     bool Await(const std::string& what, const std::function<bool(std::string& seen)>& ready);
-    std::string TreeLabel(HWND tree) const;
+    std::string TreeLabel(HWND tree);
 
     DWORD processId_;
     OwnedHandle process_;
     DWORD timeoutMs_;
     HWND window_ = nullptr;
+    char* remote_ = nullptr; // a tree-view request in the driven process
     std::string failure_;
 };
 
@@ -77,10 +82,18 @@ void PlayOrEnd(const std::vector<Step>& steps, const std::atomic<bool>& returned
 
 // Runs `run` on this thread while a second one plays the steps; what `run` returns.
 template <typename Run> auto PlayWhile(const std::vector<Step>& steps, Run run) {
-    std::atomic<bool> returned = false;
-    std::thread user([&] { PlayOrEnd(steps, returned); });
+    std::atomic<bool> returned = false, played = false;
+    std::thread user([&] {
+        PlayOrEnd(steps, returned);
+        played = true;
+    });
     auto result = run();
     returned = true;
+    // Windows of this thread that are still open answer the player until it is done; messages
+    // posted to them stay queued.
+    for (MSG message; !played; Sleep(10)) {
+        PeekMessageA(&message, nullptr, WM_APP + 0x3FFF, WM_APP + 0x3FFF, PM_NOREMOVE);
+    }
     user.join();
     return result;
 }
