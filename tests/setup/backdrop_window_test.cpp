@@ -121,35 +121,18 @@ TEST_F(GradientTest, BackgroundAndSidePictureAreThoseOfTheFullSizePainting) {
     }
 }
 
-TEST_F(GradientTest, EachCallReplacesAndFreesTheBrushAndBitmapBeforeIt) {
+// Each call replaces and frees the brush and bitmap before it; a failed call leaves them alone.
+TEST_F(GradientTest, TheBrushAndBitmapAreFreedByTheNextCallOrTheOwnerButNotByAFailedCall) {
     HBITMAP firstBitmap = GradientBackground(kTop, kBottom, 255, 0, 2, 0);
     ASSERT_NE(firstBitmap, nullptr);
     HBRUSH firstBrush = ClassBrush();
     ASSERT_NE(GradientBackground(kBottom, kTop, 255, 0, 2, 0), nullptr);
-    EXPECT_EQ(GetObjectType(firstBrush), 0u); // deleted
-    EXPECT_EQ(GetObjectType(firstBitmap), 0u);
-    EXPECT_EQ(GetObjectType(ClassBrush()), static_cast<DWORD>(OBJ_BRUSH));
-    EXPECT_NE(ClassBrush(), firstBrush);
-}
-
-TEST_F(GradientTest, TheBrushOutlivesItsWindowAndStaysOursToDelete) {
-    ASSERT_NE(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
+    EXPECT_EQ(GetObjectType(firstBrush) + GetObjectType(firstBitmap), 0u); // both deleted
     HBRUSH brush = ClassBrush();
-    // Windows deletes a class's background brush with the class; the gradient's owner deletes
-    // it, so the class must not take it along (a second delete could hit a reused handle).
-    DestroyAppWindow(2);
-    EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
-    ReleaseGradientBackground();
-    EXPECT_EQ(GetObjectType(brush), 0u);
-}
-
-TEST_F(GradientTest, AFailedCallLeavesTheBackgroundAndItsBrushAlone) {
-    ASSERT_NE(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
-    HBRUSH before = ClassBrush();
+    EXPECT_NE(brush, firstBrush);
 
     EXPECT_EQ(GradientBackground(kTop, kBottom, 255, 0, 2, -1), nullptr);
     EXPECT_EQ(GradientBackground(kTop, kBottom, 255, 0, -1, 0), nullptr);
-
     // No client area: no image can be made to paint on.
     // (A captioned window keeps a minimum size, a bare pop-up does not.)
     SetWindowLongPtrA(window_, GWL_STYLE, WS_POPUP | WS_VISIBLE);
@@ -157,8 +140,14 @@ TEST_F(GradientTest, AFailedCallLeavesTheBackgroundAndItsBrushAlone) {
     ASSERT_EQ(AppWindowInnerHeight(2), 0);
     EXPECT_EQ(GradientBackground(kTop, kBottom, 255, 0, 2, 0), nullptr);
     EXPECT_EQ(GradientBackground(kTop, kBottom, 255, 1, 2, 0), nullptr);
-    EXPECT_EQ(ClassBrush(), before);
-    EXPECT_EQ(GetObjectType(before), static_cast<DWORD>(OBJ_BRUSH));
+    EXPECT_EQ(ClassBrush(), brush);
+
+    // Windows deletes a class's background brush with the class; the gradient's owner deletes
+    // it, so the class must not take it along (a second delete could hit a reused handle).
+    DestroyAppWindow(2);
+    EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    ReleaseGradientBackground();
+    EXPECT_EQ(GetObjectType(brush), 0u);
 }
 
 using GuiTestOnly = guitest::GuiTest;
@@ -194,10 +183,8 @@ TEST_F(GuiTestOnly, SidePictureTakesTheCarriedPictureElseNone) {
     EXPECT_TRUE(PrepareSidePicture(nullptr));
     EXPECT_EQ(ImageWidth(1) * 1000 + ImageHeight(1), 110300);
     EXPECT_FALSE(ImageExists(0));
-    // The stand-in made of the gradient: BackgroundAndSidePictureAreThoseOfTheFullSizePainting.
-    ReleaseAllImages();
-    EXPECT_FALSE(PrepareSidePicture(nullptr));
-    EXPECT_FALSE(ImageExists(1));
+    // The gradient's stand-in: BackgroundAndSidePictureAreThoseOfTheFullSizePainting; none at
+    // all: the setup dialog's tests.
 }
 
 } // namespace

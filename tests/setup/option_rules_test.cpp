@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <array>
+#include <utility>
 
 namespace {
 
@@ -46,30 +47,21 @@ std::string Chosen(SelectedOption selected, bool shortcutAllowed, bool ticked,
 
 TEST(OptionRules, InstalledVersionAndDateDecideTheOffer) {
     // An invalid date counts as earlier than any; a copy without a date counts as none.
-    const std::tuple<int32_t, int32_t, const char*> cases[] = {
-        {1006, kSetupDate, "update 3 340"},
-        {1006, kEarlier, "update 4 290"},
-        {1006, kLater, "block 1"},
-        {1006, kInvalidDate, "update 4 290"},
-        {1006, 0, "install"},
-        {1007, kSetupDate, "block 2"},
-        {1007, kEarlier, "block 2"},
-        {1007, kInvalidDate, "block 2"},
-        {1007, 0, "install"},
-        {1005, kSetupDate, "update 2"},
-        {1005, kEarlier, "update 2"},
-        {1005, kLater, "block 3"},
-        {1005, kInvalidDate, "update 2"},
-        {1005, 0, "install"},
-        {0, kSetupDate, "install"},
-        {0, kLater, "install"},
+    const int32_t dates[] = {kSetupDate, kEarlier, kLater, kInvalidDate, 0};
+    const std::pair<int32_t, std::array<const char*, 5>> offers[] = {
+        {1006, {"update 3 340", "update 4 290", "block 1", "update 4 290", "install"}},
+        {1007, {"block 2", "block 2", "block 2", "block 2", "install"}},
+        {1005, {"update 2", "update 2", "block 3", "update 2", "install"}},
+        {0, {"install", "install", "install", "install", "install"}},
     };
-    for (const auto& [version, date, offer] : cases) {
-        SCOPED_TRACE(testing::Message() << version << ", " << date);
-        EXPECT_EQ(Offered(version, date, true), offer);
-        const std::string unlocked = offer;
-        EXPECT_EQ(Offered(version, date, false),
-                  unlocked.starts_with("update") ? unlocked + ", uninstall" : unlocked);
+    for (const auto& [version, offered] : offers) {
+        for (size_t i = 0; i < offered.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << version << ", " << dates[i]);
+            const std::string offer = offered[i];
+            EXPECT_EQ(Offered(version, dates[i], true), offer);
+            EXPECT_EQ(Offered(version, dates[i], false),
+                      offer.starts_with("update") ? offer + ", uninstall" : offer);
+        }
     }
 }
 
