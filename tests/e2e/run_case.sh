@@ -157,6 +157,10 @@ run_setup() {
     case_wine "$DRIVER_EXE" "$(winepath_of "$SETUP_EXE")" "$(winepath_of "$scenario")" \
         >"$output" 2>"$errors" || status=$?
     cat "$output" >&2
+    # Under Wine a program that crashes can still end with exit code 0.
+    if ((status == 0)) && { ! grep -q '^scenario passed' "$output" || grep -q 'Unhandled' "$errors"; }; then
+        status=1
+    fi
     if ((status != 0)); then
         ((status == 124)) && log "the driver itself did not finish within $WINE_COMMAND_TIMEOUT s"
         # Wine's own complaints, which may explain a crash.
