@@ -1,13 +1,13 @@
 // Writing one carried file into an install directory: inflated beside the target first, over it
 // only when whole. Writing every carried file byte for byte is proven by the install run's tests;
-// a target that cannot be replaced keeping its bytes and leaving no copy behind by the end-to-end
-// case TargetsThatCannotBeWritten.
+// a folder in a target's place by the end-to-end case TargetsThatCannotBeWritten.
 #include "installer/payload_writer.h"
 
 #include "installer/payload_copy_path.h"
 #include "installer/payload_inflate.h"
 #include "runtime/system/file_write_hook.h"
 #include "runtime/system/files.h"
+#include "runtime/system/owned_handle.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -155,6 +155,15 @@ TEST(PayloadWriting, ABlockThatDoesNotInflateToItsFileFailsAndKeepsTheInstalledF
         EXPECT_EQ(folder.Entries(), std::vector<std::string>{"file.bin"}) << "no copy is left";
         EXPECT_TRUE(InflateIntoMemory(block).empty());
     }
+    // Whole, over a target held without sharing (read-only does not stop an administrator).
+    {
+        const OwnedFile holder(CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder);
+        EXPECT_EQ(WritePayloadItem({good, "file.bin", "", ""}, folder.Path()), 0);
+    }
+    EXPECT_EQ(ReadWholeFile(target).bytes, old);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"file.bin"});
 }
 
 } // namespace
