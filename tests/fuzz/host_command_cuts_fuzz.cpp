@@ -11,19 +11,15 @@ namespace {
 // The direct read's buffer: the command is what stands before the first zero byte.
 constexpr size_t kDirectRoom = 522;
 
-bool EndsWithSeparator(const Text& text) {
-    return text.ends_with('\\') || text.ends_with('/');
-}
-
 bool NamesHost(const Text& text) {
     return TextFind(TextUpper(text), "PUREBASIC.EXE") > 0;
 }
 
-// "" or a directory in upper case, cut out of the text it came from.
-void CheckUpperDirectory(const Text& directory, const Text& from) {
-    FUZZ_CHECK(directory.empty() || (EndsWithSeparator(directory) && NamesHost(from)));
-    FUZZ_CHECK(TextUpper(directory) == directory);
-    FUZZ_CHECK(directory.size() <= from.size());
+// "" or a directory cut out of the text it came from, which names the host.
+void CheckDirectory(const Text& directory, const Text& from, bool upperCase) {
+    FUZZ_CHECK(directory.empty() || ((directory.ends_with('\\') || directory.ends_with('/')) &&
+                                     NamesHost(from) && directory.size() <= from.size()));
+    FUZZ_CHECK(!upperCase || TextUpper(directory) == directory);
 }
 
 } // namespace
@@ -32,9 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* bytes = reinterpret_cast<const char*>(data);
     const Text direct =
         ValueText({bytes, size < kDirectRoom ? size : kDirectRoom}, ValueBytes::UpToZeroByte);
-    FUZZ_CHECK(direct.find('\0') == Text::npos);
     const Text road1 = DirectCommandDirectory(direct);
-    FUZZ_CHECK(road1.empty() || (EndsWithSeparator(road1) && NamesHost(direct)));
+    CheckDirectory(road1, direct, false);
     FUZZ_CHECK(road1.size() < direct.size() || road1.empty());
 
     // The other roads get a whole string value, zero bytes left out.
@@ -47,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const Text program = ProgramPathOfCommand(command);
     FUZZ_CHECK(command.find(program) != Text::npos);
-    CheckUpperDirectory(SearchedCommandDirectory(command), program);
+    CheckDirectory(SearchedCommandDirectory(command), program, true);
     // Road 4 cuts the program that the open command of ".pb" names.
     const Text associated = ProgramOfOpenCommand(command);
-    CheckUpperDirectory(AssociatedProgramDirectory(associated), associated);
+    CheckDirectory(AssociatedProgramDirectory(associated), associated, true);
     return 0;
 }

@@ -20,12 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ChunkedBytes whole(content, {});
     FUZZ_CHECK(AllLines(whole) == lines);
 
-    std::string kept;
-    for (const char byte : content) {
-        if (byte != '\r' && byte != '\n' && byte != '\0') {
-            kept += byte;
-        }
-    }
+    std::string kept = content;
+    std::erase_if(kept, [](char byte) { return byte == '\r' || byte == '\n' || byte == '\0'; });
     std::string joined;
     for (const std::string& line : lines) {
         joined += line;

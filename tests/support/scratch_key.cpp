@@ -1,5 +1,6 @@
 #include "support/scratch_key.h"
 
+#include "registry/key_operations.h"
 #include "registry/owned_key.h"
 #include "registry/root_key_handle.h"
 
@@ -26,14 +27,9 @@ bool RemoveKeyTree(RootKey root, const Text& path) {
 }
 
 std::string RawStringValue(RootKey root, const Text& path, const Text& name) {
-    OwnedKey key;
-    std::string data(128 * 1024, '\0');
-    DWORD type = 0, size = static_cast<DWORD>(data.size());
-    const bool read =
-        RegOpenKeyExA(RootKeyHandle(root), path.c_str(), 0, KEY_READ, key.Out()) == ERROR_SUCCESS &&
-        RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS;
-    return read && type == REG_SZ ? data.substr(0, size) : "<missing>";
+    const RegistryValue value = ReadRegistryValue(root, path, name, kWholeValue);
+    return value.status == ValueReadStatus::Read && value.type == REG_SZ ? value.bytes
+                                                                         : "<missing>";
 }
 
 bool MakeKeyReadOnly(const Text& path, bool readOnly) {

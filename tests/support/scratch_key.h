@@ -17,7 +17,7 @@ bool PutRawValue(RootKey root, const Text& path, const Text& name, DWORD type,
                  const std::string& bytes);
 // Removes a key and everything below it; true when it is gone afterwards.
 bool RemoveKeyTree(RootKey root, const Text& path);
-// A REG_SZ value (up to 128 KiB) as the registry holds it, or "<missing>".
+// A REG_SZ value as the registry holds it, terminator included, or "<missing>".
 std::string RawStringValue(RootKey root, const Text& path, const Text& name);
 // Lets everybody read a key of HKEY_CURRENT_USER but nobody change it, or (false) everybody
 // do anything with it again; true when the key took the new rights.
