@@ -17,19 +17,13 @@ class ChunkedBytes final : public ByteSource {
         : bytes_(bytes), chunkSizes_(std::move(chunkSizes)) {}
 
     int NextByte() override {
-        justRead_ = false;
-        if (position_ == buffer_.size()) {
-            if (next_ == bytes_.size()) {
-                return -1;
-            }
+        justRead_ = position_ < bytes_.size();
+        if (justRead_ && position_ == refilledTo_) {
             const size_t size =
                 chunkSizes_.empty() ? bytes_.size() : chunkSizes_[turn_++ % chunkSizes_.size()];
-            buffer_ = bytes_.substr(next_, size == 0 ? 1 : size);
-            next_ += buffer_.size();
-            position_ = 0;
+            refilledTo_ += size == 0 ? 1 : size;
         }
-        justRead_ = true;
-        return static_cast<unsigned char>(buffer_[position_++]);
+        return justRead_ ? static_cast<unsigned char>(bytes_[position_++]) : -1;
     }
 
     // A give-back that is not right after a byte was read would need a byte the buffer may no
@@ -45,9 +39,8 @@ class ChunkedBytes final : public ByteSource {
   private:
     std::string_view bytes_;
     std::vector<size_t> chunkSizes_;
-    std::string_view buffer_;
-    size_t next_ = 0;
     size_t position_ = 0;
+    size_t refilledTo_ = 0; // where the buffer's current chunk ends
     size_t turn_ = 0;
     bool justRead_ = false;
     int misplacedGiveBacks_ = 0;
@@ -56,11 +49,10 @@ class ChunkedBytes final : public ByteSource {
 // Every line of the bytes, read until the source ends.
 inline std::vector<std::string> AllLines(ChunkedBytes& source) {
     std::vector<std::string> lines;
-    bool reachedEnd = false;
-    while (!reachedEnd) {
-        LineRead read = ReadLine(source);
+    LineRead read;
+    do {
+        read = ReadLine(source);
         lines.push_back(std::move(read.line));
-        reachedEnd = read.reachedEnd;
-    }
+    } while (!read.reachedEnd);
     return lines;
 }

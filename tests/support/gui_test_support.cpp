@@ -51,14 +51,12 @@ void DrainEvents(const std::function<void(int32_t)>& seen) {
     PostThreadMessageA(GetCurrentThreadId(), kQuietMarker, 0, 0);
     PostThreadMessageA(GetCurrentThreadId(), kQuietMarker, 0, 0);
     WaitForEventWhere([&](int32_t event) {
-        const bool quiet = event == static_cast<int32_t>(kQuietMarker);
-        if (!quiet && seen) {
+        if (event != static_cast<int32_t>(kQuietMarker) && seen) {
             seen(event);
         }
-        return quiet;
+        return event == static_cast<int32_t>(kQuietMarker);
     });
-    MSG leftover{};
-    while (PeekMessageA(&leftover, nullptr, kQuietMarker, kQuietMarker, PM_REMOVE)) {
+    for (MSG leftover; PeekMessageA(&leftover, nullptr, kQuietMarker, kQuietMarker, PM_REMOVE);) {
     }
 }
 

@@ -1,38 +1,31 @@
 #include "support/window_driver.h"
 
-#include <commctrl.h>
-
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace driver {
 
 namespace {
 
-struct Collection {
-    DWORD processId; // 0: any, for the windows below a parent
-    bool visibleOnly;
+// The windows below the parent at any depth, visible ones unless `all`, in the order of their
+// creation; without a parent, the process's visible top-level windows.
+std::vector<HWND> Collected(DWORD processId, HWND parent, bool all = false) {
     std::vector<HWND> windows;
-};
-
-BOOL CALLBACK Collect(HWND window, LPARAM context) {
-    auto* collection = reinterpret_cast<Collection*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if ((collection->processId == 0 || owner == collection->processId) &&
-        (!collection->visibleOnly || IsWindowVisible(window))) {
-        collection->windows.push_back(window);
+    for (HWND window = GetWindow(parent ? parent : GetDesktopWindow(), GW_CHILD); window;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if ((parent || owner == processId) && (all || IsWindowVisible(window))) {
+            windows.push_back(window);
+        }
+        if (parent) {
+            std::ranges::copy(Collected(processId, window, all), std::back_inserter(windows));
+        }
     }
-    return TRUE;
-}
-
-// The process's top-level windows, or the windows below the parent at any depth, in the order
-// of their creation.
-std::vector<HWND> Collected(DWORD processId, HWND parent, bool visibleOnly = true) {
-    Collection collection{parent ? 0 : processId, visibleOnly, {}};
-    const auto context = reinterpret_cast<LPARAM>(&collection);
-    parent ? EnumChildWindows(parent, Collect, context) : EnumWindows(Collect, context);
-    return collection.windows;
+    return windows;
 }
 
 // The window's answer to a message. A window of this process answers when its thread next waits
@@ -48,20 +41,25 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                : 0;
 }
 
+std::string ClassOf(HWND window) {
+    char name[256];
+    return std::string(name, static_cast<size_t>(GetClassNameA(window, name, sizeof name)));
+}
+
 std::string Line(HWND control) {
     const std::string text = TextOf(control);
-    if (text.empty() || lstrcmpiA(ClassOf(control).c_str(), "Button") != 0) {
+    const LONG kind = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    if (text.empty() || lstrcmpiA(ClassOf(control).c_str(), "Button") != 0 || kind == BS_GROUPBOX) {
         return text;
     }
     const bool checked = Send(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    const LONG kind = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
     if (kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON) {
         return (checked ? "(*) " : "( ) ") + text;
     }
     if (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX) {
         return (checked ? "[x] " : "[ ] ") + text;
     }
-    return kind == BS_GROUPBOX ? text : "<" + text + ">";
+    return "<" + text + ">";
 }
 
 std::string Quoted(const std::string& text) {
@@ -78,11 +76,6 @@ std::string TitleOf(HWND window) {
 }
 
 } // namespace
-
-std::string ClassOf(HWND window) {
-    char name[256];
-    return std::string(name, static_cast<size_t>(GetClassNameA(window, name, sizeof name)));
-}
 
 std::string TextOf(HWND window) {
     // Far more than any text shown: a buffer that is too small yields nothing at all.
@@ -116,7 +109,7 @@ std::string Layout(HWND window) {
     GetClientRect(window, &area);
     std::string layout = std::to_string(area.right) + " x " + std::to_string(area.bottom) +
                          (centred ? " centred:" : ":");
-    for (HWND control : Collected(0, window, false)) {
+    for (HWND control : Collected(0, window, true)) {
         GetWindowRect(control, &area);
         MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&area), 2);
         layout += (layout.ends_with(':') ? " " : "|") + std::to_string(area.left) + " " +
@@ -128,9 +121,7 @@ std::string Layout(HWND window) {
 
 std::vector<std::string> Titles(DWORD processId) {
     std::vector<std::string> titles;
-    for (HWND window : Collected(processId, nullptr)) {
-        titles.push_back(TitleOf(window));
-    }
+    std::ranges::transform(Collected(processId, nullptr), std::back_inserter(titles), TitleOf);
     return titles;
 }
 
@@ -143,12 +134,6 @@ HWND Find(HWND window, const std::string& what) {
     }
     return nullptr;
 }
-
-Driver::Driver(DWORD processId, DWORD timeoutMs)
-    : processId_(processId),
-      process_(OpenProcess(SYNCHRONIZE | PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
-                           FALSE, processId)),
-      timeoutMs_(timeoutMs) {}
 
 bool Driver::Do(const Step& step) {
     const std::string in = " in " + Quoted(TitleOf(window_));
@@ -182,12 +167,14 @@ bool Driver::Do(const Step& step) {
         return true;
     }
     if (step.action == "tree") {
-        HWND tree = nullptr;
-        for (HWND control : Collected(0, window_)) {
-            tree = ClassOf(control) == WC_TREEVIEWA ? control : tree;
+        // The folder browser writes the name of the folder its tree selects into its edit field,
+        // shown or not: a text any process can read, unlike the tree's items.
+        HWND field = nullptr;
+        for (HWND control : Collected(0, window_, true)) {
+            field = lstrcmpiA(ClassOf(control).c_str(), "Edit") == 0 ? control : field;
         }
         return Await("the folder tree to select " + Quoted(step.target) + in,
-                     [&](std::string& seen) { return (seen = TreeLabel(tree)) == step.target; });
+                     [&](std::string& seen) { return (seen = TextOf(field)) == step.target; });
     }
     if (step.action == "await") {
         return Await(step.target + in + ":\n" + step.text,
@@ -197,73 +184,47 @@ bool Driver::Do(const Step& step) {
     return false;
 }
 
-std::string Driver::Seen() const {
-    std::string seen;
-    for (HWND window : Collected(processId_, nullptr)) {
-        std::string lines = "\n" + Lines(window);
-        for (size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 5) {
-            lines.replace(at, 1, "\n    ");
-        }
-        seen += "window " + Quoted(TitleOf(window)) + " (" + ClassOf(window) + ")" + lines + "\n";
-    }
-    return seen.empty() ? "no window\n" : seen;
-}
-
 bool Driver::Await(const std::string& what, const std::function<bool(std::string& seen)>& ready) {
     std::string seen;
     for (const ULONGLONG deadline = GetTickCount64() + timeoutMs_; !ready(seen); Sleep(50)) {
         const bool ended = WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0;
         if (ended || GetTickCount64() > deadline) {
+            std::string shown;
+            for (HWND window : Collected(processId_, nullptr)) {
+                shown += "\nwindow " + Quoted(TitleOf(window)) + " (" + ClassOf(window) + "):\n" +
+                         Lines(window);
+            }
             failure_ = (ended ? "the program ended awaiting " : "waited in vain for ") + what +
-                       (seen.empty() ? "" : "\nLast seen:\n" + seen) + "\nThe windows show:\n" +
-                       Seen();
+                       (seen.empty() ? "" : "\nLast seen:\n" + seen) +
+                       "\nThe windows show:" + (shown.empty() ? " none" : shown);
             return false;
         }
     }
     return true;
 }
 
-std::string Driver::TreeLabel(HWND tree) {
-    const auto item = static_cast<LPARAM>(Send(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    // Tree-view requests carry pointers, which Windows does not copy between processes: the
-    // request lives in the driven process's memory, kept until the end in case of a late answer.
-    constexpr size_t kLabelSize = 520;
-    if (remote_ == nullptr) {
-        remote_ = static_cast<char*>(VirtualAllocEx(
-            process_.Get(), nullptr, sizeof(TVITEMA) + kLabelSize, MEM_COMMIT, PAGE_READWRITE));
+void PlayAround(const std::vector<Step>& steps, const std::function<void()>& run) {
+    std::atomic<bool> returned = false, played = false;
+    std::thread player([&] {
+        Driver user;
+        const bool done =
+            std::ranges::all_of(steps, [&](const Step& step) { return user.Do(step); });
+        if (!done || !user.Do({"await", "the program to return after the last step", "yes",
+                               [&](HWND) { return returned ? "yes" : "no"; }})) {
+            std::fprintf(stderr, "The user could not go on: %s\n", user.Failure().c_str());
+            std::fflush(stderr);
+            TerminateProcess(GetCurrentProcess(), 3);
+        }
+        played = true;
+    });
+    run();
+    returned = true;
+    // Windows of this thread that are still open answer the player until it is done; messages
+    // posted to them stay queued.
+    for (MSG message; !played; Sleep(10)) {
+        PeekMessageA(&message, nullptr, WM_APP + 0x3FFF, WM_APP + 0x3FFF, PM_NOREMOVE);
     }
-    char label[kLabelSize] = {};
-    TVITEMA request{};
-    request.mask = TVIF_TEXT;
-    request.hItem = reinterpret_cast<HTREEITEM>(item);
-    request.pszText = remote_ + sizeof(TVITEMA);
-    request.cchTextMax = kLabelSize - 1;
-    const bool read =
-        remote_ != nullptr && item != 0 &&
-        WriteProcessMemory(process_.Get(), remote_, &request, sizeof request, nullptr) &&
-        Send(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote_)) &&
-        ReadProcessMemory(process_.Get(), request.pszText, label, kLabelSize - 1, nullptr);
-    return read ? label : "";
-}
-
-Driver::~Driver() {
-    if (remote_ != nullptr) {
-        VirtualFreeEx(process_.Get(), remote_, 0, MEM_RELEASE);
-    }
-}
-
-void PlayOrEnd(const std::vector<Step>& steps, const std::atomic<bool>& returned) {
-    Driver user;
-    bool played = true;
-    for (size_t step = 0; step < steps.size() && played; ++step) {
-        played = user.Do(steps[step]);
-    }
-    if (!played || !user.Do({"await", "the program to return after the last step", "yes",
-                             [&](HWND) { return returned ? "yes" : "no"; }})) {
-        std::fprintf(stderr, "The user could not go on: %s\n", user.Failure().c_str());
-        std::fflush(stderr);
-        TerminateProcess(GetCurrentProcess(), 3);
-    }
+    player.join();
 }
 
 } // namespace driver

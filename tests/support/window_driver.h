@@ -6,12 +6,8 @@
 
 #include "runtime/system/owned_handle.h"
 
-#include <windows.h>
-
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace driver {
@@ -31,7 +27,6 @@ struct Step {
     std::function<std::string(HWND)> look = nullptr;
 };
 
-std::string ClassOf(HWND window);
 // The window's text with LF line ends; "" when another process's window does not answer within
 // two seconds.
 std::string TextOf(HWND window);
@@ -51,50 +46,36 @@ HWND Find(HWND window, const std::string& what);
 
 class Driver {
   public:
-    explicit Driver(DWORD processId = GetCurrentProcessId(), DWORD timeoutMs = 15000);
-    Driver(const Driver&) = delete;
-    Driver& operator=(const Driver&) = delete;
-    ~Driver();
+    explicit Driver(DWORD processId = GetCurrentProcessId(), DWORD timeoutMs = 15000)
+        : processId_(processId), process_(OpenProcess(SYNCHRONIZE, FALSE, processId)),
+          timeoutMs_(timeoutMs) {}
 
     // Does the step; false when it cannot be done in time, and Failure() says why.
     bool Do(const Step& step);
     const std::string& Failure() const { return failure_; }
     HWND Window() const { return window_; }
-    // Every visible window of the process: title, class and Lines().
-    std::string Seen() const;
 
   private:
-    // `ready` may describe what it sees, for the message when the time is up.
+    // `ready` may describe what it sees, for the message when the time is up, which also tells
+    // every visible window of the process: title, class and Lines().
     bool Await(const std::string& what, const std::function<bool(std::string& seen)>& ready);
-    std::string TreeLabel(HWND tree);
 
     DWORD processId_;
     OwnedHandle process_;
     DWORD timeoutMs_;
     HWND window_ = nullptr;
-    char* remote_ = nullptr; // a tree-view request in the driven process
     std::string failure_;
 };
 
-// Plays the steps in this process, then gives `returned` 15 s to become true. When a step fails
-// or the time is up, it prints why and ends the process, which would otherwise wait for ever.
-void PlayOrEnd(const std::vector<Step>& steps, const std::atomic<bool>& returned);
+// Runs `run` on this thread while a second one plays the steps. When a step fails, or `run` has
+// not returned 15 s after the last step, it prints why and ends the process, which would
+// otherwise wait for ever.
+void PlayAround(const std::vector<Step>& steps, const std::function<void()>& run);
 
-// Runs `run` on this thread while a second one plays the steps; what `run` returns.
+// PlayAround for a `run` that returns something; what it returned.
 template <typename Run> auto PlayWhile(const std::vector<Step>& steps, Run run) {
-    std::atomic<bool> returned = false, played = false;
-    std::thread user([&] {
-        PlayOrEnd(steps, returned);
-        played = true;
-    });
-    auto result = run();
-    returned = true;
-    // Windows of this thread that are still open answer the player until it is done; messages
-    // posted to them stay queued.
-    for (MSG message; !played; Sleep(10)) {
-        PeekMessageA(&message, nullptr, WM_APP + 0x3FFF, WM_APP + 0x3FFF, PM_NOREMOVE);
-    }
-    user.join();
+    decltype(run()) result{};
+    PlayAround(steps, [&] { result = run(); });
     return result;
 }
 

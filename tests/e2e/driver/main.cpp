@@ -8,9 +8,8 @@
 //   | falscher Pfad - bitte wiederholen
 // and two steps of its own:
 //   exit <code>        the program ends (within the 30 s every wait has) with that exit code
-//   screenshot <file>  of the current window, once it is painted (a bitmap file)
+//   screenshot <file>  of the current window, once it is painted (a bitmap file, for the demo)
 #include "support/window_driver.h"
-#include "tests/e2e/driver/screenshot.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +44,7 @@ void Say(const std::string& text) {
     std::exit(1);
 }
 
+// The steps of a scenario in Windows-1252, as the product's texts are.
 std::vector<driver::Step> ParseScenario(const std::string& content) {
     std::vector<driver::Step> steps;
     std::istringstream in(content);
@@ -70,18 +70,46 @@ std::vector<driver::Step> ParseScenario(const std::string& content) {
     return steps;
 }
 
-DWORD StartProduct(const std::string& program) {
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info)) {
-        Fail("cannot start " + program + " (error " + std::to_string(GetLastError()) + ")");
+// Saves the driver's current window with a margin of what lies around it (the whole screen for
+// a maximised window) as a bitmap file, once the window has painted itself anew; false when it
+// cannot.
+bool SaveScreenshot(const driver::Driver& user, const std::string& path) {
+    HWND window = user.Window();
+    // Everything is painted anew before the shot, once the product has done so: a window that
+    // has just appeared may still be filling its controls.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(300); // Wine hands what a window painted to the X server a moment later
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT area = screen;
+    if (!IsZoomed(window) && GetWindowRect(window, &area)) {
+        InflateRect(&area, 16, 16); // a margin of what lies around the window
+        IntersectRect(&area, &area, &screen);
     }
-    OwnedHandle thread(info.hThread);
-    gProduct.Reset(info.hProcess);
-    return info.dwProcessId;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    // Bottom-up rows of 32-bit pixels, as bitmap files store them.
+    BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.biSizeImage = static_cast<DWORD>(width * height * 4);
+    void* pixels = nullptr;
+    const OwnedWindowDc screenDc = TakeWindowDc(nullptr);
+    OwnedMemoryDc memory(CreateCompatibleDC(screenDc.Get().dc));
+    OwnedGdiObject bitmap(CreateDIBSection(screenDc.Get().dc, reinterpret_cast<BITMAPINFO*>(&info),
+                                           DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!memory || !bitmap) {
+        return false;
+    }
+    {
+        const DcSelection selected = SelectInto(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screenDc.Get().dc, area.left, area.top, SRCCOPY);
+    }
+    constexpr DWORD kHeaderBytes = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    BITMAPFILEHEADER file{0x4D42, kHeaderBytes + info.biSizeImage, 0, 0, kHeaderBytes}; // "BM"
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(static_cast<const char*>(pixels), info.biSizeImage);
+    return static_cast<bool>(out);
 }
 
 } // namespace
@@ -92,10 +120,19 @@ int main(int argc, char** argv) {
     if (!content) {
         Fail("usage: quorrel-e2e-driver <setup program> <readable scenario file>");
     }
-    // The product's texts are Windows-1252; so are the scenario's from here on.
     const std::vector<driver::Step> steps = ParseScenario(Recode(content.str(), CP_UTF8, 1252));
+    std::string commandLine = "\"" + std::string(argv[1]) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION product{};
+    if (!CreateProcessA(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &product)) {
+        Fail("cannot start " + commandLine + " (error " + std::to_string(GetLastError()) + ")");
+    }
+    const OwnedHandle thread(product.hThread);
+    gProduct.Reset(product.hProcess);
     constexpr DWORD kWaitMs = 30000;
-    driver::Driver user(StartProduct(argv[1]), kWaitMs);
+    driver::Driver user(product.dwProcessId, kWaitMs);
     for (const driver::Step& step : steps) {
         Say("- " + step.action + " " + step.target);
         DWORD code = STILL_ACTIVE;
