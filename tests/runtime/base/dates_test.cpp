@@ -9,7 +9,6 @@ TEST(Dates, TextsAreReadAndWrittenAsTheDialogAndRecordUseThem) {
         {"%DD.%Mm.%YYYY", "1.7.2007", 1183248000},
         {"%dd.%mm.%yyyy", "29.02.2000", 951782400},
         {"%yyyy-%mm-%dd %hh:%ii:%ss", "2038-01-19 03:14:07", 2147483647},
-        {"%dd.%mm.%yy", "31.12.99", 946598400},
         {"%dd.%mm.%yy", "01.01.70", 0},
         {"%x%dd", "a05", 345600},       // an unknown token skips one character
         {"%yyyy%dd", "197005", 345600}, // a year takes four digits at most
@@ -30,10 +29,8 @@ TEST(Dates, TextsAreReadAndWrittenAsTheDialogAndRecordUseThem) {
     // Written with leading zeros; invalid dates as zeros.
     const std::tuple<const char*, int32_t, const char*> written[] = {
         {"%DD.%MM.%YY", 1184198400, "12.07.07"},
-        {"%yyyy-%mm-%dd %hh:%ii:%ss", 2147483647, "2038-01-19 03:14:07"},
         {"100% %q %dd", 0, "100% %q 01"},
-        {"%dd.%mm.%yyyy", -1, "00.00.0000"},
-        {"%yy %hh:%ii:%ss", -5, "00 00:00:00"}};
+        {"%dd.%mm.%yyyy %hh:%ii:%ss", -5, "00.00.0000 00:00:00"}};
     for (const auto& [mask, date, text] : written) {
         EXPECT_EQ(DateToText(mask, date), text) << mask << " / " << date;
     }

@@ -10,10 +10,9 @@ namespace {
 using GadgetTest = guitest::ProgressWindowTest;
 
 TEST_F(GadgetTest, LogFieldShowsWrittenCrLinesAndLongTexts) {
-    HWND editor = GadgetHandle(100);
     const Text log = "Starte die Installation ...\r\rLibrary entpackt\rBild entpackt";
     EXPECT_EQ(WriteGadgetText(100, log), 1);
-    EXPECT_EQ(SendMessageA(editor, EM_GETLINECOUNT, 0, 0), 4);
+    EXPECT_EQ(SendMessageA(GadgetHandle(100), EM_GETLINECOUNT, 0, 0), 4);
     EXPECT_EQ(ReadGadgetText(100), log);
     // A long log goes beyond the usual limits of 32767 and 64000 characters.
     EXPECT_EQ(WriteGadgetText(100, Text(70000, 'a')), 1);
