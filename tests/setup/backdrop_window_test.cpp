@@ -5,7 +5,6 @@
 #include "runtime/ui/app_windows.h"
 #include "runtime/ui/gadget_list.h"
 #include "runtime/ui/gadgets.h"
-#include "runtime/system/owned_handle.h"
 #include "setup/backdrop_gradient.h"
 #include "setup/gradient_bands.h"
 #include "setup/side_picture.h"
@@ -35,28 +34,11 @@ void PaintFullSizeReference(int32_t direction, int32_t width, int32_t height) {
     EndDrawing();
 }
 
-// The window's background as the window erases it (with its class brush), into a bitmap.
-std::vector<uint32_t> ErasedBackground(HWND window, int width, int height) {
-    const OwnedWindowDc screen = TakeWindowDc(nullptr);
-    OwnedGdiObject bitmap(CreateCompatibleBitmap(screen.Get().dc, width, height));
-    OwnedMemoryDc dc(CreateCompatibleDC(screen.Get().dc));
-    {
-        const DcSelection selected = SelectInto(dc.Get(), bitmap.Get());
-        SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
-    }
-    return guitest::PixelsOfBitmap(static_cast<HBITMAP>(bitmap.Get()), width, height);
-}
-
-// How many pixels differ, and where the first one is.
-::testing::AssertionResult SamePixels(const std::vector<uint32_t>& got,
-                                      const std::vector<uint32_t>& want, int width) {
-    const auto first = std::mismatch(got.begin(), got.end(), want.begin(), want.end()).first;
-    if (first == got.end() && got.size() == want.size()) {
-        return ::testing::AssertionSuccess();
-    }
-    const size_t at = static_cast<size_t>(first - got.begin());
-    return ::testing::AssertionFailure()
-           << "pixels differ from (" << at % width << ", " << at / width << ") on";
+// Where two pictures of that width first differ, as "x y"; "" when they are the same.
+std::string FirstDifference(const std::vector<uint32_t>& got, const std::vector<uint32_t>& want,
+                            int width) {
+    const auto at = static_cast<size_t>(std::ranges::mismatch(got, want).in1 - got.begin());
+    return got == want ? "" : std::to_string(at % width) + " " + std::to_string(at / width);
 }
 
 class GradientTest : public guitest::GuiTest {
@@ -92,10 +74,12 @@ TEST_F(GradientTest, BackgroundAndSidePictureAreThoseOfTheFullSizePainting) {
         EXPECT_EQ(picture, ImageBitmapHandle(0));
         EXPECT_EQ(ImageWidth(0) * ImageHeight(0), c.direction == 1 ? width : height);
         PaintFullSizeReference(c.direction, width, height);
-        const auto background = ErasedBackground(window_, width, height);
-        EXPECT_TRUE(SamePixels(
-            background, guitest::PixelsOfBitmap(ImageBitmapHandle(kReferenceImage), width, height),
-            width));
+        const auto background = guitest::PrintedPixels(window_, width, height, WM_ERASEBKGND);
+        EXPECT_EQ(FirstDifference(
+                      background,
+                      guitest::PixelsOfBitmap(ImageBitmapHandle(kReferenceImage), width, height),
+                      width),
+                  "");
         EXPECT_EQ(background[0], 0xF0C814u); // band 0 is (240, 200, 20) in either direction
 
         // Without a carried picture the side picture is the gradient scaled to 110 x 300 with
@@ -108,8 +92,10 @@ TEST_F(GradientTest, BackgroundAndSidePictureAreThoseOfTheFullSizePainting) {
         EndDrawing();
         ASSERT_TRUE(PrepareSidePicture(nullptr));
         const auto side = guitest::PixelsOfBitmap(ImageBitmapHandle(1), 110, 300);
-        EXPECT_TRUE(SamePixels(
-            side, guitest::PixelsOfBitmap(ImageBitmapHandle(kReferenceImage), 110, 300), 110));
+        EXPECT_EQ(
+            FirstDifference(
+                side, guitest::PixelsOfBitmap(ImageBitmapHandle(kReferenceImage), 110, 300), 110),
+            "");
         EXPECT_NE(std::count(side.begin(), side.begin() + 40 * 110, 0xFFFFFFu), 0); // "Setup"
         ReleaseAllImages();
     }

@@ -73,14 +73,14 @@ std::vector<uint32_t> PixelsOfBitmap(HBITMAP bitmap, int width, int height) {
     return pixels;
 }
 
-std::vector<uint32_t> PrintedPixels(HWND control, int width, int height) {
+std::vector<uint32_t> PrintedPixels(HWND control, int width, int height, UINT message) {
     const OwnedWindowDc screen = TakeWindowDc(nullptr);
     OwnedGdiObject bitmap(CreateCompatibleBitmap(screen.Get().dc, width, height));
     OwnedMemoryDc dc(CreateCompatibleDC(screen.Get().dc));
     {
         const DcSelection selected = SelectInto(dc.Get(), bitmap.Get());
         PatBlt(dc.Get(), 0, 0, width, height, WHITENESS);
-        SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+        SendMessageA(control, message, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
     }
     return PixelsOfBitmap(static_cast<HBITMAP>(bitmap.Get()), width, height);
 }

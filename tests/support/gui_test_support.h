@@ -33,7 +33,9 @@ void DrainEvents(const std::function<void(int32_t)>& seen = {});
 // All pixels of a bitmap, top-down, as 0x00RRGGBB.
 std::vector<uint32_t> PixelsOfBitmap(HBITMAP bitmap, int width, int height);
 
-// The pixels a control paints through WM_PRINTCLIENT onto a white ground.
-std::vector<uint32_t> PrintedPixels(HWND control, int width, int height);
+// The pixels a control paints through WM_PRINTCLIENT onto a white ground, or (WM_ERASEBKGND) its
+// background as it erases it.
+std::vector<uint32_t> PrintedPixels(HWND control, int width, int height,
+                                    UINT message = WM_PRINTCLIENT);
 
 } // namespace guitest
