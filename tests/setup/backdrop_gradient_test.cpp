@@ -51,9 +51,7 @@ TEST(GradientBands, MulDivRoundsHalfAwayFromZeroOverA64BitProduct) {
 }
 
 TEST(GradientBands, BandsForStepsDirectionsAndSizes) {
-    EXPECT_EQ(ClampGradientSteps(1), 2);
-    EXPECT_EQ(ClampGradientSteps(-40), 2);
-    EXPECT_EQ(ClampGradientSteps(1000), 255);
+    EXPECT_EQ(ClampGradientSteps(-40), 2); // 1 and 1000: the bands below
     const int32_t sun = ColourFromParts(240, 200, 20);
     const int32_t blue = ColourFromParts(0, 100, 200);
     const int32_t orange = ColourFromParts(200, 100, 0);
